@@ -1,0 +1,10 @@
+#include "calc/Measurement.h"
+
+namespace zamt {
+
+Measurement& measurement() {
+    static Measurement state;
+    return state;
+}
+
+} // namespace zamt

@@ -1,0 +1,42 @@
+#include "platform/DecimalSeparator.h"
+
+#include "platform/CodePage.h"
+
+#include <QLocale>
+#include <cstdlib>
+#include <string>
+
+namespace zamt {
+namespace {
+char g_separator = '.';
+}
+
+char decimalSeparatorOfLocale(std::string_view localeName) {
+    std::string name(localeName);
+    name = name.substr(0, name.find_first_of(".@"));
+    if (name.empty() || name == "C" || name == "POSIX")
+        return '.';
+    const QLocale locale(QString::fromStdString(name));
+    if (locale.language() == QLocale::C)
+        return '.';
+    const QString point = locale.decimalPoint();
+    if (point.size() != 1)
+        return '.';
+    const unsigned char byte = cp1251Byte(point.at(0));
+    return byte == '?' ? '.' : static_cast<char>(byte);
+}
+
+char decimalSeparatorFromEnvironment() {
+    for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+        const char* value = std::getenv(variable);
+        if (value != nullptr && *value != '\0')
+            return decimalSeparatorOfLocale(value);
+    }
+    return '.';
+}
+
+void initDecimalSeparator() { g_separator = decimalSeparatorFromEnvironment(); }
+char decimalSeparator() { return g_separator; }
+void setDecimalSeparator(char separator) { g_separator = separator; }
+
+} // namespace zamt

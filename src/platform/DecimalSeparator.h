@@ -1,0 +1,20 @@
+#pragma once
+// The decimal separator of the user's regional settings: read once at
+// start-up, then the same character for the key filters, ParseNumber and
+// FormatFixed for the whole run.
+#include <string_view>
+
+namespace zamt {
+
+// The separator a locale name such as "ru_RU.UTF-8" uses; '.' when the name
+// is empty, "C", "POSIX" or unknown.
+char decimalSeparatorOfLocale(std::string_view localeName);
+// Reads LC_ALL, LC_NUMERIC, then LANG, the first one set deciding.
+char decimalSeparatorFromEnvironment();
+
+void initDecimalSeparator();
+char decimalSeparator();
+// For tests that run the program's code under either separator.
+void setDecimalSeparator(char separator);
+
+} // namespace zamt

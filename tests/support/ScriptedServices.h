@@ -1,0 +1,45 @@
+#pragma once
+// Scripted platform services for tests: message boxes are recorded and
+// answered at once; file dialogs answer from a queue (empty: cancel).
+#include "platform/Dialogs.h"
+#include "platform/MessageBoxes.h"
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+namespace zamt::test {
+
+class ScriptedMessageBoxes : public MessageBoxes {
+public:
+    void show(const MessageBox& box) override;
+    std::vector<MessageBox> shown;
+    // Runs while a box is "open", e.g. to look at a file before the box closes.
+    std::function<void(const MessageBox&)> onShow;
+};
+
+class ScriptedDialogs : public Dialogs {
+public:
+    std::optional<QString> openFile(QWidget* parent, const OpenFileRequest& request) override;
+    std::deque<std::optional<QString>> answers; // nullopt or missing: cancelled
+    std::vector<OpenFileRequest> requests;
+};
+
+// Installs both scripted services for the lifetime of the object and puts
+// the previous ones back afterwards.
+class ScriptedServices {
+    // Declared first: the constructor fills them while installing.
+    std::unique_ptr<MessageBoxes> previousBoxes_;
+    std::unique_ptr<Dialogs> previousDialogs_;
+
+public:
+    ScriptedServices();
+    ~ScriptedServices();
+    ScriptedServices(const ScriptedServices&) = delete;
+    ScriptedServices& operator=(const ScriptedServices&) = delete;
+
+    ScriptedMessageBoxes& boxes;
+    ScriptedDialogs& dialogs;
+};
+
+} // namespace zamt::test
