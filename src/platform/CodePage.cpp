@@ -7,8 +7,21 @@ namespace zamt {
 
 std::string toCp1251(const QString& text) {
     QStringEncoder encoder("windows-1251", QStringConverter::Flag::Stateless);
-    const QByteArray bytes = encoder.encode(text);
-    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+    std::string bytes;
+    bytes.reserve(static_cast<size_t>(text.size()));
+    // The converter marks a character the code page lacks with SUB (26);
+    // the program writes '?' for it, as the system's conversion does.
+    for (const QChar ch : text) {
+        if (ch.unicode() < 0x80) {
+            bytes += static_cast<char>(ch.unicode());
+            continue;
+        }
+        if (ch.isLowSurrogate())
+            continue; // the high surrogate already gave its '?'
+        const QByteArray one = encoder.encode(QStringView(&ch, 1));
+        bytes += one.size() == 1 && one[0] != '\x1A' ? one[0] : '?';
+    }
+    return bytes;
 }
 
 QString fromCp1251(std::string_view bytes) {

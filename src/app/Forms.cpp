@@ -1,0 +1,39 @@
+#include "app/Forms.h"
+
+#include "app/TForm1.h"
+#include "app/TForm6.h"
+#include "app/TForm9.h"
+#include "calc/TForm2.h"
+#include "calc/TForm3.h"
+
+namespace zamt {
+
+TForm1* Form1 = nullptr;
+TForm2* Form2 = nullptr;
+TForm3* Form3 = nullptr;
+TForm6* Form6 = nullptr;
+TForm9* Form9 = nullptr;
+
+void createForms() {
+    Form1 = new TForm1();
+    Form2 = new TForm2();
+    Form3 = new TForm3();
+    Form6 = new TForm6();
+    Form9 = new TForm9();
+}
+
+template <class Form>
+static void destroy(Form*& form) {
+    delete form;
+    form = nullptr;
+}
+
+void destroyForms() {
+    destroy(Form9);
+    destroy(Form6);
+    destroy(Form3);
+    destroy(Form2);
+    destroy(Form1);
+}
+
+} // namespace zamt

@@ -1,0 +1,92 @@
+#include "app/TForm1.h"
+
+#include "app/Forms.h"
+#include "app/TForm6.h"
+#include "app/TextFile.h"
+#include "app/WindowLook.h"
+#include "calc/TForm2.h"
+#include "platform/HandlerGuard.h"
+#include "platform/HelpEngine.h"
+#include "ui_TForm1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+
+namespace zamt {
+
+namespace {
+const int kButtonBarHeight = 41;
+}
+
+TForm1::TForm1() : ui(std::make_unique<Ui::TForm1>()) {
+    ui->setupUi(this);
+    makeToolWindow(this);
+    setWindowIcon(programIcon());
+    setBackground(this, colors::skyBlue);
+    setBackground(ui->ClientArea, colors::skyBlue);
+    ui->Image1->setPixmap(picture(QStringLiteral("workers")));
+    ui->Panel3->raise();
+    ui->ClientArea->installEventFilter(this);
+    // The client area is 353 by 305 pixels below the menu bar.
+    placeWindow(this, 191, 94, 353, 305 + ui->MainMenu1->sizeHint().height());
+
+    OpenDialog1.filter = QStringLiteral("Текстовые файла|*.txt");
+
+    connect(ui->geometr1, &QAction::triggered, this, guarded(this, &TForm1::geometr1Click));
+    connect(ui->thten1, &QAction::triggered, this, guarded(this, &TForm1::thten1Click));
+    connect(ui->About1, &QAction::triggered, this, guarded(this, &TForm1::About1Click));
+    connect(ui->N1, &QAction::triggered, this, guarded(this, &TForm1::N1Click));
+    connect(ui->Button1, &QPushButton::clicked, this, guarded(this, &TForm1::Button1Click));
+    connect(ui->btRun, &QPushButton::clicked, this, guarded(this, &TForm1::btRunClick));
+    runGuarded([this] { FormCreate(); });
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::FormCreate() {
+    projectFile_ = QDir::current().absoluteFilePath(QStringLiteral("Project1.rpj"));
+}
+
+void TForm1::geometr1Click() { showWindow(Form2); }
+
+void TForm1::About1Click() { showWindow(Form6); }
+
+void TForm1::thten1Click() { ui->Panel3->setVisible(false); }
+
+void TForm1::Button1Click() {
+    const auto path = dialogs().openFile(this, OpenDialog1);
+    if (!path)
+        return;
+    const QString text = readTextForView(*path);
+    ui->Memo->setPlainText(text);
+    ui->btRun->setEnabled(true);
+}
+
+void TForm1::N1Click() { showHelpContext(this, QStringLiteral("helpZ.hlp"), 1); }
+
+void TForm1::btRunClick() {
+    // The report run comes with the report engine.
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    // Closing the main window ends the program; nothing is asked or saved.
+    event->accept();
+    QApplication::quit();
+}
+
+// Panel1 fills the client area above the button bar Panel2, which keeps to
+// the bottom edge; the picture panel Panel3 keeps its place and size.
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui->ClientArea && event->type() == QEvent::Resize)
+        layOutClientArea();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::layOutClientArea() {
+    const QSize size = ui->ClientArea->size();
+    ui->Panel2->setGeometry(0, size.height() - kButtonBarHeight, size.width(), kButtonBarHeight);
+    ui->Panel1->setGeometry(0, 0, size.width(), std::max(0, size.height() - kButtonBarHeight));
+}
+
+} // namespace zamt

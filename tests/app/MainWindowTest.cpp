@@ -1,0 +1,181 @@
+#include "app/Forms.h"
+#include "app/TForm1.h"
+#include "app/TForm6.h"
+#include "app/TForm9.h"
+#include "calc/TForm2.h"
+#include "calc/TForm3.h"
+#include "support/GuiHelpers.h"
+#include "support/ScriptedServices.h"
+#include "support/TempDir.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QToolButton>
+
+namespace zamt {
+namespace {
+
+const QString kStartLine = QString::fromUtf8("для записи используйте файл \"data07.txt\"");
+
+class MainWindowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        createForms();
+        Form1->show();
+        QApplication::processEvents();
+    }
+    void TearDown() override { destroyForms(); }
+
+    QPlainTextEdit* memo() { return test::child<QPlainTextEdit>(Form1, "Memo"); }
+    QPushButton* btRun() { return test::child<QPushButton>(Form1, "btRun"); }
+    QWidget* panel3() { return test::child(Form1, "Panel3"); }
+    void trigger(const char* action) { test::child<QAction>(Form1, action)->trigger(); }
+
+    test::ScriptedServices services;
+};
+
+TEST_F(MainWindowTest, StartsWithOnlyTheMainWindowShownUnderTheWorkersPicture) {
+    const struct {
+        QWidget* window;
+        const char* caption;
+        bool visible;
+    } windows[] = {
+        {Form1, "zamt05", true},         {Form2, "geom", false},
+        {Form3, "gidravl", false},       {Form6, "About My", false},
+        {Form9, "рисунок 7", false},
+    };
+    for (const auto& w : windows) {
+        ASSERT_NE(w.window, nullptr) << w.caption;
+        EXPECT_EQ(w.window->windowTitle(), QString::fromUtf8(w.caption));
+        EXPECT_EQ(w.window->isVisible(), w.visible) << w.caption;
+    }
+    EXPECT_TRUE(panel3()->isVisible());
+    EXPECT_EQ(panel3()->geometry(), QRect(0, 0, 353, 349));
+    const QPixmap workers = test::child<QLabel>(Form1, "Image1")->pixmap();
+    EXPECT_EQ(workers.size(), QSize(352, 305));
+    EXPECT_EQ(Form1->centralWidget()->size(), QSize(353, 305));
+    EXPECT_EQ(memo()->toPlainText(), kStartLine);
+    EXPECT_TRUE(btRun()->isEnabled());
+    EXPECT_EQ(Form1->projectFile(), QDir::current().absoluteFilePath("Project1.rpj"));
+}
+
+TEST_F(MainWindowTest, MenuItemsShowTheirWindowsAndUncoverTheTextView) {
+    trigger("gidravl1");
+    EXPECT_FALSE(Form3->isVisible());
+    EXPECT_FALSE(Form2->isVisible());
+
+    trigger("geometr1");
+    EXPECT_TRUE(Form2->isVisible());
+    trigger("geometr1"); // already visible: stays, only comes to the front
+    EXPECT_TRUE(Form2->isVisible());
+
+    trigger("About1");
+    EXPECT_TRUE(Form6->isVisible());
+
+    trigger("thten1");
+    EXPECT_FALSE(panel3()->isVisible());
+    EXPECT_TRUE(memo()->isVisible());
+    EXPECT_TRUE(btRun()->isVisible());
+    trigger("thten1");
+    EXPECT_FALSE(panel3()->isVisible());
+    EXPECT_TRUE(services.boxes.shown.empty());
+}
+
+TEST_F(MainWindowTest, ClosingOtherWindowsHidesThemAndKeepsThem) {
+    trigger("About1");
+    test::click(test::child<QToolButton>(Form6, "SpeedButton1"));
+    EXPECT_FALSE(Form6->isVisible());
+    trigger("About1");
+    Form6->close(); // its own close box
+    EXPECT_FALSE(Form6->isVisible());
+    EXPECT_EQ(test::child<QLabel>(Form6, "Image1")->pixmap().size(), QSize(62, 84));
+    EXPECT_EQ(test::child<QLabel>(Form6, "Image2")->pixmap().size(), QSize(60, 160));
+
+    Form9->show();
+    test::click(test::child<QPushButton>(Form9, "Button1"));
+    EXPECT_FALSE(Form9->isVisible());
+    EXPECT_EQ(test::child<QLabel>(Form9, "Image1")->pixmap().size(), QSize(574, 406));
+    Form9->show();
+    Form9->close();
+    EXPECT_FALSE(Form9->isVisible());
+    EXPECT_TRUE(Form1->isVisible());
+}
+
+TEST_F(MainWindowTest, FileButtonLoadsTheChosenFileAndEnablesTheReport) {
+    test::TempDir dir;
+    const QString path = dir.write("record.txt", "first\r\nsecond\nthird\r\xCD\xE0");
+    services.dialogs.answers.push_back(path);
+    btRun()->setEnabled(false);
+    test::click(test::child<QPushButton>(Form1, "Button1"));
+    ASSERT_EQ(services.dialogs.requests.size(), 1u);
+    EXPECT_EQ(services.dialogs.requests[0].filter, QString::fromUtf8("Текстовые файла|*.txt"));
+    EXPECT_EQ(memo()->toPlainText(), QString::fromUtf8("first\nsecond\nthird\nНа"));
+    EXPECT_EQ(memo()->document()->blockCount(), 4);
+    EXPECT_TRUE(btRun()->isEnabled());
+    EXPECT_TRUE(services.boxes.shown.empty());
+
+    const QString empty = dir.write("empty.txt", "");
+    services.dialogs.answers.push_back(empty);
+    test::click(test::child<QPushButton>(Form1, "Button1"));
+    EXPECT_EQ(memo()->toPlainText(), QString());
+}
+
+TEST_F(MainWindowTest, RefusedOrCancelledLoadsChangeNothing) {
+    test::TempDir dir;
+    const QString missing = dir.file("gone.txt");
+    const QString tooBig = dir.write("big.txt", QByteArray(16 * 1024 * 1024 + 1, 'x'));
+    btRun()->setEnabled(false);
+    services.dialogs.answers = {std::nullopt, missing, dir.path(), tooBig};
+    for (int press = 0; press < 4; ++press)
+        test::click(test::child<QPushButton>(Form1, "Button1"));
+    EXPECT_EQ(memo()->toPlainText(), kStartLine);
+    EXPECT_FALSE(btRun()->isEnabled());
+    const std::vector<MessageBox> expected = {
+        {BoxKind::Error, "zamt05",
+         QStringLiteral("Cannot open file \"%1\". No such file or directory.").arg(missing)},
+        {BoxKind::Error, "zamt05",
+         QStringLiteral("Cannot open file \"%1\". Is a directory.").arg(dir.path())},
+        {BoxKind::Error, "zamt05", "Text exceeds memo capacity."},
+    };
+    EXPECT_EQ(services.boxes.shown, expected);
+}
+
+TEST_F(MainWindowTest, HelpOpensTopicOneOrReportsAMissingFile) {
+    test::TempDir dir;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    trigger("N1");
+    ASSERT_EQ(services.boxes.shown.size(), 1u);
+    EXPECT_EQ(services.boxes.shown[0].caption, QStringLiteral("Help"));
+    EXPECT_EQ(services.boxes.shown[0].text,
+              QStringLiteral("Cannot find the help file \"helpZ.hlp\"."));
+
+    dir.write("helpZ.hlp", "@1 Как работает программа\nШаг первый.\n@2 Other\nx\n");
+    trigger("N1");
+    QDir::setCurrent(previous);
+    EXPECT_EQ(services.boxes.shown.size(), 1u);
+    auto* help = Form1->findChild<QDialog*>("HelpWindow");
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->windowTitle(), QString::fromUtf8("Как работает программа"));
+    EXPECT_EQ(help->findChild<QTextBrowser*>()->toPlainText(), QString::fromUtf8("Шаг первый."));
+}
+
+TEST_F(MainWindowTest, ThePicturePanelKeepsItsPlaceWhenTheWindowGrows) {
+    Form1->resize(Form1->width() + 100, Form1->height() + 80);
+    QApplication::processEvents();
+    const QSize client = Form1->centralWidget()->size();
+    EXPECT_EQ(panel3()->geometry(), QRect(0, 0, 353, 349));
+    EXPECT_EQ(test::child(Form1, "Panel2")->geometry(),
+              QRect(0, client.height() - 41, client.width(), 41));
+    EXPECT_EQ(test::child(Form1, "Panel1")->geometry(),
+              QRect(0, 0, client.width(), client.height() - 41));
+}
+
+} // namespace
+} // namespace zamt
