@@ -3,7 +3,9 @@
 namespace zamt::pictures {
 
 QColor mix(const QColor& a, const QColor& b, double t) {
-    const auto channel = [t](int from, int to) { return static_cast<int>(from + (to - from) * t + 0.5); };
+    const auto channel = [t](int from, int to) {
+        return static_cast<int>(from + (to - from) * t + 0.5);
+    };
     return QColor(channel(a.red(), b.red()), channel(a.green(), b.green()),
                   channel(a.blue(), b.blue()), channel(a.alpha(), b.alpha()));
 }

@@ -27,8 +27,8 @@ const QColor kGrid(120, 120, 120);
 const QColor kFineGrid(200, 200, 196);
 
 double xOfRe(double re) {
-    const double share = (std::log10(re) - std::log10(kReFirst)) /
-                         (std::log10(kReLast) - std::log10(kReFirst));
+    const double share =
+        (std::log10(re) - std::log10(kReFirst)) / (std::log10(kReLast) - std::log10(kReFirst));
     return kPlot.left() + share * kPlot.width();
 }
 
@@ -56,8 +56,8 @@ void paperGrain(QImage& image) {
 void drawReMark(QPainter& p, const ReMark& mark, double x, double baseline) {
     const QFont main = pictureFont(10);
     const QFont raised = pictureFont(8);
-    const QString head = mark.mantissa == 1 ? QStringLiteral("10")
-                                            : QStringLiteral("%1·10").arg(mark.mantissa);
+    const QString head =
+        mark.mantissa == 1 ? QStringLiteral("10") : QStringLiteral("%1·10").arg(mark.mantissa);
     const QString power = QString::number(mark.power);
     const double headWidth = QFontMetricsF(main).horizontalAdvance(head);
     const double powerWidth = QFontMetricsF(raised).horizontalAdvance(power);

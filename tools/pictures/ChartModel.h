@@ -40,8 +40,8 @@ inline constexpr std::array<ReMark, 14> kReMarks{{{5, 3},
 
 struct ChartCurve {
     double lambda;
-    double start; // Кгн at the left edge, Re = kReFirst
-    double level; // Кгн where the curve has settled
+    double start;  // Кгн at the left edge, Re = kReFirst
+    double level;  // Кгн where the curve has settled
     double flatRe; // the Re from which the curve is flat
 };
 

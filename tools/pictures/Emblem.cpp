@@ -14,10 +14,11 @@ QPainterPath dropShape(QPointF centre, double radius) {
     // A round bottom with a point above it.
     QPainterPath drop;
     drop.moveTo(centre + QPointF(0, -radius * 2.1));
-    drop.cubicTo(centre + QPointF(radius * 0.35, -radius * 1.2), centre + QPointF(radius, -radius * 0.6),
-                 centre + QPointF(radius, 0));
+    drop.cubicTo(centre + QPointF(radius * 0.35, -radius * 1.2),
+                 centre + QPointF(radius, -radius * 0.6), centre + QPointF(radius, 0));
     drop.arcTo(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius), 0, -180);
-    drop.cubicTo(centre + QPointF(-radius, -radius * 0.6), centre + QPointF(-radius * 0.35, -radius * 1.2),
+    drop.cubicTo(centre + QPointF(-radius, -radius * 0.6),
+                 centre + QPointF(-radius * 0.35, -radius * 1.2),
                  centre + QPointF(0, -radius * 2.1));
     return drop;
 }

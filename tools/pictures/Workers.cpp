@@ -31,7 +31,7 @@ struct Person {
     QPointF neck; // middle of the shoulders
     QPointF hip;  // middle of the hips
     double headRadius;
-    double facing; // +1 looks right, -1 looks left
+    double facing;               // +1 looks right, -1 looks left
     QPolygonF backArm, frontArm; // shoulder, elbow, hand
     QPolygonF backLeg, frontLeg; // hip, knee, ankle
     QColor suit;
@@ -153,8 +153,8 @@ void drawHead(QPainter& p, const Person& who) {
     crown.cubicTo(c + QPointF(-1.1 * r, -1.35 * r), c + QPointF(1.1 * r, -1.35 * r),
                   c + QPointF(1.04 * r, -0.12 * r));
     crown.quadTo(c + QPointF(0, -0.3 * r), c + QPointF(-1.04 * r, -0.12 * r));
-    outlined(p, crown,
-             roundShading(c + QPointF(-r, -1.2 * r), c + QPointF(r, -0.1 * r), who.cap), 1.3);
+    outlined(p, crown, roundShading(c + QPointF(-r, -1.2 * r), c + QPointF(r, -0.1 * r), who.cap),
+             1.3);
     QPainterPath peak;
     peak.moveTo(c + QPointF(f * 0.3 * r, -0.2 * r));
     peak.quadTo(c + QPointF(f * 1.4 * r, -0.35 * r), c + QPointF(f * 1.65 * r, -0.05 * r));
@@ -307,7 +307,7 @@ void drawPipeSection(QPainter& p, double x0, double x1, bool openEnd, bool socke
 // run from it round the new pipe section.
 struct Sling {
     QPointF hook;
-    QPointF left;  // where the slings meet the top of the pipe
+    QPointF left; // where the slings meet the top of the pipe
     QPointF right;
 };
 
@@ -317,7 +317,9 @@ void drawHook(QPainter& p, QPointF hook) {
     // Pulley block.
     QPainterPath block;
     block.addRoundedRect(QRectF(hook.x() - 7, hook.y() - 26, 14, 16), 3, 3);
-    outlined(p, block, roundShading(hook + QPointF(-7, -26), hook + QPointF(7, -10), QColor(230, 190, 40)), 1.3);
+    outlined(p, block,
+             roundShading(hook + QPointF(-7, -26), hook + QPointF(7, -10), QColor(230, 190, 40)),
+             1.3);
     // The hook itself.
     QPainterPath curve;
     curve.moveTo(hook + QPointF(0, -10));

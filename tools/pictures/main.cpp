@@ -22,8 +22,8 @@ constexpr int kJpegQuality = 92;
 
 bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() ||
-        !file.flush()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(bytes) != bytes.size() || !file.flush()) {
         std::fprintf(stderr, "zamt05-pictures: cannot write %s: %s\n", qPrintable(path),
                      qPrintable(file.errorString()));
         return false;
@@ -58,8 +58,8 @@ int main(int argc, char** argv) {
 
     using namespace zamt::pictures;
     const JpegPicture jpegs[] = {
-        {"workers.jpg", drawWorkers, 352, 305},    {"portrait.jpg", drawPortrait, 62, 84},
-        {"emblem.jpg", drawEmblem, 60, 160},       {"chartbutton.jpg", drawChartButton, 330, 30},
+        {"workers.jpg", drawWorkers, 352, 305}, {"portrait.jpg", drawPortrait, 62, 84},
+        {"emblem.jpg", drawEmblem, 60, 160},    {"chartbutton.jpg", drawChartButton, 330, 30},
         {"chart7.jpg", drawChart7, 574, 406},
     };
     bool ok = true;
