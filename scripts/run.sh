@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Sets up and builds zamt05, then starts it in build/workdir, the folder that
+# holds its files (the help file helpZ.hlp; records go there by default).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "zamt05 needs a graphical display: no DISPLAY or WAYLAND_DISPLAY is set (on a machine without one, try: xvfb-run bash scripts/run.sh)." >&2
+  exit 1
+fi
+
+bash scripts/setup.sh
+mkdir -p build/workdir
+cp -u resources/helpZ.hlp build/workdir/
+cd build/workdir
+exec ../src/app/zamt05

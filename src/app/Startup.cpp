@@ -1,0 +1,24 @@
+#include "app/Startup.h"
+
+#include "app/Forms.h"
+#include "app/TForm1.h"
+#include "platform/DecimalSeparator.h"
+#include "platform/QtDialogs.h"
+#include "platform/QtMessageBoxes.h"
+
+#include <QApplication>
+
+namespace zamt {
+
+void startProgram() {
+    QApplication::setApplicationName(QStringLiteral("zamt05"));
+    // Closing the main window ends the program, whatever else is open.
+    QApplication::setQuitOnLastWindowClosed(false);
+    initDecimalSeparator();
+    installMessageBoxes(std::make_unique<QtMessageBoxes>());
+    installDialogs(std::make_unique<QtDialogs>());
+    createForms();
+    Form1->show();
+}
+
+} // namespace zamt
