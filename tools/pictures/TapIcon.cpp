@@ -35,19 +35,22 @@ QRgb nearestPaletteColour(QRgb colour) {
 
 // The tap in a 32 by 32 frame: wall pipe on the left, the body with its
 // handle on top, the spout bending down on the right, the water below it.
-void paintTap(QPainter& p) {
+// The small icon leaves out the fine details, which would only blur.
+void paintTap(QPainter& p, bool small) {
     const QColor outline(0, 0, 0);
     const QColor metal(192, 192, 192);
     const QColor metalDark(128, 128, 128);
     const QColor water(0, 255, 255);
-    const QColor waterDark(0, 128, 128);
+    const QColor waterEdge(0, 0, 255);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(outline, 1.1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const double line = small ? 1.6 : 1.1;
+    p.setPen(QPen(outline, line, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 
     const auto metalFill = [&](double top, double bottom) {
         QLinearGradient g(0, top, 0, bottom);
-        g.setColorAt(0, Qt::white);
-        g.setColorAt(0.35, metal);
+        g.setColorAt(0, metal);
+        g.setColorAt(0.45, metal);
+        g.setColorAt(0.55, metalDark);
         g.setColorAt(1, metalDark);
         return QBrush(g);
     };
@@ -74,11 +77,16 @@ void paintTap(QPainter& p) {
     p.drawRect(QRectF(21.5, 19.5, 6, 2));
 
     // Stem and cross handle.
-    p.setBrush(metalFill(4, 9));
-    p.drawRect(QRectF(13, 5, 4, 4));
-    p.drawRoundedRect(QRectF(8, 2, 14, 3.5), 1.7, 1.7);
     p.setBrush(metalDark);
-    p.drawEllipse(QPointF(15, 3.7), 1.6, 1.6);
+    p.drawRect(QRectF(13, 5, 4, 4));
+    p.setBrush(metal);
+    p.drawRoundedRect(QRectF(8, 2, 14, 3.5), 1.7, 1.7);
+    if (!small) {
+        // A glint along the top of the body.
+        p.setPen(QPen(Qt::white, 1.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(10, 10.6), QPointF(19, 10.6));
+        p.drawLine(QPointF(10, 3.3), QPointF(12, 3.3));
+    }
 
     // The water: a stream from the outlet and a splash where it lands.
     QPainterPath stream;
@@ -88,18 +96,15 @@ void paintTap(QPainter& p) {
     stream.lineTo(22.8, 29.5);
     stream.cubicTo(23, 27, 22.5, 25, 22.5, 21.5);
     stream.closeSubpath();
-    QLinearGradient flow(22, 0, 27, 0);
-    flow.setColorAt(0, water);
-    flow.setColorAt(0.6, water);
-    flow.setColorAt(1, waterDark);
-    p.setPen(QPen(QColor(0, 0, 160), 0.9));
-    p.setBrush(flow);
+    p.setPen(small ? Qt::NoPen : QPen(waterEdge, 0.9));
+    p.setBrush(water);
     p.drawPath(stream);
     p.drawEllipse(QRectF(18.5, 28.3, 12, 3.2));
-    p.setPen(Qt::NoPen);
-    p.setBrush(water);
-    p.drawEllipse(QPointF(19, 26.5), 1.0, 1.0);
-    p.drawEllipse(QPointF(30, 26), 1.0, 1.0);
+    if (!small) {
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(QPointF(19, 26), 1.0, 1.0);
+        p.drawEllipse(QPointF(30, 25.5), 1.0, 1.0);
+    }
 }
 
 } // namespace
@@ -113,7 +118,7 @@ QImage drawTapIcon(int size) {
     {
         QPainter p(&large);
         p.scale(size * kOversample / 32.0, size * kOversample / 32.0);
-        paintTap(p);
+        paintTap(p, size < 32);
     }
     const QImage small = large.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                              .convertToFormat(QImage::Format_ARGB32);

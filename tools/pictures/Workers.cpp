@@ -16,7 +16,7 @@ constexpr int kHeight = 305;
 
 constexpr double kGroundY = 192;  // the ground surface
 constexpr double kTrenchLeft = 0; // the trench runs in from the left edge
-constexpr double kTrenchRight = 262;
+constexpr double kTrenchRight = 270;
 constexpr double kFloorY = 292; // the trench floor
 constexpr double kPipeRadius = 19;
 
@@ -368,29 +368,29 @@ QImage drawWorkers() {
     newFrame.rotate(-9);
 
     const Person left{
-        QPointF(104, 185),
-        QPointF(94, 236),
+        QPointF(106, 186),
+        QPointF(93, 236),
         13.5,
         +1,
-        QPolygonF({QPointF(100, 188), QPointF(118, 214), QPointF(133, 243)}),
-        QPolygonF({QPointF(108, 190), QPointF(128, 212), QPointF(144, 236)}),
+        QPolygonF({QPointF(102, 189), QPointF(116, 216), QPointF(126, 247)}),
+        QPolygonF({QPointF(110, 191), QPointF(131, 214), QPointF(146, 243)}),
         QPolygonF({QPointF(92, 236), QPointF(84, 262), QPointF(82, 284)}),
         QPolygonF({QPointF(98, 236), QPointF(110, 262), QPointF(104, 284)}),
         kOrange,
-        QColor(220, 60, 40),
+        QColor(226, 78, 28),
         false,
     };
     const Person right{
-        QPointF(237, 178),
-        QPointF(244, 228),
+        QPointF(243, 180),
+        QPointF(250, 229),
         13.5,
         -1,
-        QPolygonF({QPointF(242, 181), QPointF(229, 203), QPointF(224, 214)}),
-        QPolygonF({QPointF(233, 183), QPointF(213, 198), QPointF(200, 214)}),
-        QPolygonF({QPointF(247, 228), QPointF(252, 258), QPointF(252, 284)}),
-        QPolygonF({QPointF(240, 228), QPointF(230, 258), QPointF(236, 284)}),
+        QPolygonF({QPointF(248, 183), QPointF(242, 207), QPointF(238, 228)}),
+        QPolygonF({QPointF(239, 185), QPointF(224, 207), QPointF(216, 232)}),
+        QPolygonF({QPointF(253, 229), QPointF(258, 258), QPointF(258, 284)}),
+        QPolygonF({QPointF(246, 229), QPointF(236, 258), QPointF(242, 284)}),
         kOrange,
-        QColor(220, 60, 40),
+        QColor(226, 78, 28),
         false,
     };
     drawPersonBody(p, left);
@@ -421,11 +421,11 @@ QImage drawWorkers() {
     outlined(p, collar, collarShade, 1.4);
     p.restore();
 
-    const Sling sling{QPointF(196, 62), newFrame.map(QPointF(24, -kPipeRadius)),
-                      newFrame.map(QPointF(92, -kPipeRadius))};
+    const Sling sling{QPointF(176, 62), newFrame.map(QPointF(22, -kPipeRadius)),
+                      newFrame.map(QPointF(84, -kPipeRadius))};
     drawSlingRopes(p, sling);
-    drawSlingBands(p, newFrame, 24);
-    drawSlingBands(p, newFrame, 92);
+    drawSlingBands(p, newFrame, 22);
+    drawSlingBands(p, newFrame, 84);
     drawHook(p, sling.hook);
 
     drawPersonHands(p, left);
