@@ -1,0 +1,105 @@
+#include "report/stream/RptByteSink.h"
+
+#include "platform/AppError.h"
+
+#include <QBuffer>
+#include <QFileDevice>
+#include <bit>
+#include <cstring>
+
+namespace zamt {
+namespace {
+
+// The stream is little-endian; so is every machine we build for, which the
+// static_assert keeps honest.
+static_assert(std::endian::native == std::endian::little);
+
+[[noreturn]] void writeError() { throw AppError(QStringLiteral("Stream write error")); }
+
+} // namespace
+
+RptByteSink::RptByteSink(QIODevice* device)
+    : device_(device), base_(device->pos()), buffer_(new char[BufferSize]) {}
+
+void RptByteSink::putInt16(int16_t value) { put(&value, 2); }
+void RptByteSink::putInt32(int32_t value) { put(&value, 4); }
+void RptByteSink::putSingle(float value) { put(&value, 4); }
+
+void RptByteSink::put(const void* data, qint64 size) {
+    if (size > BufferSize) {
+        flush();
+        writeDevice(static_cast<const char*>(data), size);
+        flushed_ += size;
+        deviceEnd_ = std::max(deviceEnd_, flushed_);
+        return;
+    }
+    if (used_ + size > BufferSize)
+        flush();
+    std::memcpy(buffer_.get() + used_, data, static_cast<size_t>(size));
+    used_ += size;
+}
+
+void RptByteSink::flush() {
+    if (used_ == 0)
+        return;
+    writeDevice(buffer_.get(), used_);
+    flushed_ += used_;
+    used_ = 0;
+    deviceEnd_ = std::max(deviceEnd_, flushed_);
+}
+
+void RptByteSink::writeDevice(const char* data, qint64 size) {
+    if (device_->write(data, size) != size)
+        writeError();
+}
+
+void RptByteSink::seekDevice(qint64 at) {
+    if (!device_->seek(base_ + at))
+        writeError();
+}
+
+void RptByteSink::patchInt16(qint64 at, int16_t value) {
+    patch(at, reinterpret_cast<const char*>(&value), 2);
+}
+
+void RptByteSink::patchInt32(qint64 at, int32_t value) {
+    patch(at, reinterpret_cast<const char*>(&value), 4);
+}
+
+void RptByteSink::patch(qint64 at, const char* bytes, qint64 size) {
+    if (at >= flushed_) {
+        // Still in the buffer: no device access needed.
+        std::memcpy(buffer_.get() + (at - flushed_), bytes, static_cast<size_t>(size));
+        return;
+    }
+    flush();
+    seekDevice(at);
+    writeDevice(bytes, size);
+    seekDevice(flushed_);
+}
+
+void RptByteSink::truncate(qint64 at) {
+    if (at >= flushed_) {
+        used_ = at - flushed_;
+        return;
+    }
+    used_ = 0;
+    flushed_ = at;
+    seekDevice(at);
+}
+
+void RptByteSink::finish() {
+    flush();
+    if (deviceEnd_ <= flushed_)
+        return;
+    // A cancelled page had already reached the device; cut it off where we can.
+    if (auto* file = qobject_cast<QFileDevice*>(device_)) {
+        if (!file->resize(base_ + flushed_))
+            writeError();
+    } else if (auto* buffer = qobject_cast<QBuffer*>(device_)) {
+        buffer->buffer().resize(base_ + flushed_);
+    }
+    deviceEnd_ = flushed_;
+}
+
+} // namespace zamt

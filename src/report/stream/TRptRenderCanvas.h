@@ -1,0 +1,105 @@
+#pragma once
+// Replays pages onto a QPainter: the one paint path shared by the preview,
+// the printer and image export. Positions go through an RptTransform; fonts,
+// pens and brushes follow the stream's state records.
+//
+// What the stream asks and we draw differently: metafile pictures are not
+// drawn (Qt has no metafile player); the text background mode and the scale
+// factors do not change the drawing; text is always drawn transparently.
+#include "report/stream/RptTransform.h"
+#include "report/stream/TRptRender.h"
+
+#include <QFont>
+#include <QHash>
+#include <QImage>
+#include <QPainter>
+#include <QStringDecoder>
+
+namespace zamt {
+
+class TRptRenderCanvas : public TRptRender {
+public:
+    enum class Margins {
+        Fixed,     // the transform's own margins (0 for a preview)
+        FromHeader // a printer's: each stream header's unprintable margins
+    };
+
+    TRptRenderCanvas(QPainter* painter, const RptTransform& transform,
+                     Margins margins = Margins::Fixed);
+
+    void setTransform(const RptTransform& transform) { transform_ = transform; }
+    const RptTransform& transform() const { return transform_; }
+
+    void beginStream(const RptStreamHeader& header) override;
+    void beginPage(const RptPageInfo& page) override;
+
+    void arc(const RptArc& arc) override;
+    void chord(const RptArc& chord) override;
+    void pie(const RptArc& pie) override;
+    void ellipse(const RptRect& rect) override;
+    void fillRect(const RptRect& rect) override;
+    void rectangle(const RptRect& rect) override;
+    void roundRect(const RptRect& rect, float cornerWidth, float cornerHeight) override;
+    void moveTo(RptPoint point) override;
+    void lineTo(RptPoint point) override;
+    void polygon(const std::vector<RptPoint>& points) override;
+    void polyline(const std::vector<RptPoint>& points) override;
+    void drawPicture(const RptGraphic& picture, RptPoint at) override;
+    void stretchPicture(const RptGraphic& picture, const RptRect& rect) override;
+    void stretchBitmap(const RptGraphic& bitmap, const RptRect& rect) override;
+    void stretchBitmapArea(const RptGraphic& bitmap, RptPoint at, float width,
+                           float height) override;
+    void text(const RptText& text) override;
+
+    void setFont(const RptFont& font) override;
+    void setFontName(const std::string& name) override;
+    void setFontColor(int32_t color) override;
+    void setFontPitch(uint8_t pitch) override;
+    void setFontHeight(float height, float height2) override;
+    void setBold(bool on) override;
+    void setUnderline(bool on) override;
+    void setItalic(bool on) override;
+    void setStrikeOut(bool on) override;
+    void setSuperscript(bool on) override;
+    void setSubscript(bool on) override;
+    void setFontRotation(int16_t degrees) override;
+
+    void setPen(const RptPen& pen) override;
+    void setPenColor(int32_t color) override;
+    void setPenMode(uint8_t mode) override;
+    void setPenStyle(uint8_t style) override;
+    void setPenWidth(float width) override;
+    void setBrush(const RptBrush& brush) override;
+    void setBrushColor(int32_t color) override;
+    void setBrushStyle(uint8_t style) override;
+    void setBrushBitmap(const std::optional<RptGraphic>& bitmap) override;
+    void setFrameMode(uint8_t mode) override { frameMode_ = mode; }
+
+    // The font a text would be drawn with now.
+    QFont currentFont();
+
+private:
+    enum class Tool { Pen, PenAndBrush };
+
+    void prepare(Tool tool);
+    QPen makePen() const;
+    QBrush makeBrush();
+    QRect deviceRect(const RptRect& rect) const;
+    QImage image(const RptGraphic& graphic);
+    void drawCurve(const RptArc& arc, int kind);
+
+    QPainter* painter_;
+    RptTransform transform_;
+    Margins margins_;
+    RptFont font_;
+    RptPen pen_;
+    RptBrush brush_;
+    bool fontDirty_ = true;
+    QFont qfont_;
+    QPoint position_;
+    uint8_t frameMode_ = 0;
+    QHash<qint64, QImage> pictures_; // decoded, by where their data lies
+    QStringDecoder decoder_;
+};
+
+} // namespace zamt
