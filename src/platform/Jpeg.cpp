@@ -53,7 +53,14 @@ QImage decodeJpeg(const QByteArray& data) {
         jpeg_read_scanlines(&info, &row, 1);
     }
     jpeg_finish_decompress(&info);
+    // libjpeg fills a picture whose data ends early with grey and only warns;
+    // such a picture is damaged, not decoded.
+    const bool damaged = errors.base.num_warnings != 0;
     jpeg_destroy_decompress(&info);
+    if (damaged) {
+        delete image;
+        return {};
+    }
     QImage result = std::move(*image);
     delete image;
     return result;

@@ -22,6 +22,6 @@ QByteArray readFile(const QString& path) {
     return in.readAll();
 }
 
-QString sourceDir() { return qEnvironmentVariable("ZAMT_SOURCE_DIR", QStringLiteral(".")); }
+QString sourceDir() { return QStringLiteral(ZAMT_SOURCE_DIR); }
 
 } // namespace zamt::test
