@@ -571,7 +571,8 @@ void TRptStreamReader::readVariable(TRptRender& r) {
     std::string name = readString();
     std::string value = readValue(0);
     r.setReportVariable(name, value);
-    variables_.insert(rptNameKey(name), Variable{std::move(name), std::move(value)});
+    const QString key = rptNameKey(name);
+    variables_.insert(key, Variable{std::move(name), std::move(value)});
 }
 
 const std::string* TRptStreamReader::variable(std::string_view name) const {
