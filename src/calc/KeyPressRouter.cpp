@@ -22,10 +22,18 @@ char typedCharacter(const QKeyEvent& event) {
         return 27;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
+    case Qt::Key_Delete: // may carry the text DEL (127), yet types nothing
         return 0;
     default:
         break;
     }
+    // Ctrl with a letter types its control character (Ctrl+C 3, Ctrl+V 22),
+    // whatever text the platform attaches to the event; that is what keeps
+    // the copy, paste, cut and undo shortcuts out of a filtered box. Ctrl
+    // with Alt is AltGr on some keyboards and types the letter's character.
+    const auto modifiers = event.modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    if (modifiers == Qt::ControlModifier && event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
+        return static_cast<char>(event.key() - Qt::Key_A + 1);
     const QString text = event.text();
     if (text.isEmpty())
         return 0;
