@@ -137,16 +137,5 @@ TEST(KeyFilter, NameBoxCancelsOtherPunctuationSymbolsAndControlCharacters) {
     }
 }
 
-TEST(KeyFilter, CyrillicLettersAreTheWindows1251RangeTheFilterKeeps) {
-    // The name box's letter range is the code page's А..я, not some other table.
-    EXPECT_EQ(asByte(cp1251("А")[0]), 192);
-    EXPECT_EQ(asByte(cp1251("я")[0]), 255);
-    EXPECT_EQ(asByte(cp1251("Ё")[0]), 168);
-    EXPECT_EQ(asByte(cp1251("ё")[0]), 184);
-    EXPECT_EQ(asByte(cp1251("№")[0]), 185);
-    for (const char* letter : {"Н", "а", "с", "о", "н", "я", "т", "ц", "и", "Щ", "Ъ", "ы"})
-        EXPECT_NE(filterNameKey(cp1251(letter)[0], "", ','), kCancelled) << letter;
-}
-
 } // namespace
 } // namespace zamt
