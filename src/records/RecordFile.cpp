@@ -104,6 +104,9 @@ RecordFile::RecordFile(QString path) : path_(std::move(path)) {}
 
 RecordFile::~RecordFile() { discard(); }
 
+QString RecordFile::target() const { return QFile::decodeName(target_.c_str()); }
+QString RecordFile::temporary() const { return QFile::decodeName(temporary_.c_str()); }
+
 bool RecordFile::open() {
     discard();
     std::string target;
@@ -113,7 +116,7 @@ bool RecordFile::open() {
     if (name.empty() || name == "." || name == "..")
         return false;
     const std::string folder = folderOf(target);
-    target_ = QFile::decodeName(target.c_str());
+    target_ = target;
 
     struct stat existing;
     const bool exists = ::stat(target.c_str(), &existing) == 0;
@@ -149,7 +152,7 @@ bool RecordFile::open() {
         fd_ = ::open(candidate.c_str(),
                      O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0666);
         if (fd_ >= 0)
-            temporary_ = QFile::decodeName(candidate.c_str());
+            temporary_ = candidate;
         else if (errno != EEXIST)
             return false;
     }
@@ -193,9 +196,9 @@ int RecordFile::commit(std::string_view content) {
     if (calls.close(fd) != 0 && error == 0)
         error = errno;
     if (error == 0 && !inPlace_) {
-        if (calls.rename(localPath(temporary_).c_str(), localPath(target_).c_str()) == 0) {
+        if (calls.rename(temporary_.c_str(), target_.c_str()) == 0) {
             temporary_.clear();
-            syncFolder(folderOf(localPath(target_)));
+            syncFolder(folderOf(target_));
         } else {
             error = errno;
         }
@@ -210,8 +213,8 @@ void RecordFile::discard() {
         ::close(fd_);
         fd_ = -1;
     }
-    if (!temporary_.isEmpty()) {
-        ::unlink(localPath(temporary_).c_str());
+    if (!temporary_.empty()) {
+        ::unlink(temporary_.c_str());
         temporary_.clear();
     }
     inPlace_ = false;

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <memory>
+#include <string>
 #include <string_view>
 #include <sys/types.h>
 
@@ -49,17 +50,19 @@ public:
     int commit(std::string_view content);
 
     // The file that is replaced, after the links have been followed.
-    const QString& target() const { return target_; }
+    QString target() const;
     // The temporary file while one exists.
-    const QString& temporary() const { return temporary_; }
+    QString temporary() const;
 
 private:
     int writeAll(std::string_view content);
     void discard();
 
     QString path_;
-    QString target_;
-    QString temporary_;
+    // File names as the system gives them: a link may name a file whose
+    // name is not valid in the locale's encoding.
+    std::string target_;
+    std::string temporary_;
     int fd_ = -1;
     bool inPlace_ = false; // a device or pipe: written directly
 };

@@ -105,6 +105,21 @@ TEST(RecordFile, WritesThroughSymbolicLinksToTheFileTheyName) {
     }
 }
 
+TEST(RecordFile, FollowsALinkToANameOutsideTheLocaleEncoding) {
+    TempDir dir;
+    const std::string name = "\xE7\xE0\xEF.txt"; // Windows-1251 bytes, not UTF-8
+    ASSERT_EQ(::symlink(name.c_str(), local(dir.file("link.txt")).c_str()), 0);
+    RecordFile file(dir.file("link.txt"));
+    ASSERT_TRUE(file.open());
+    ASSERT_EQ(file.commit("record"), 0);
+    const std::string real = local(dir.path()) + "/" + name;
+    struct stat st {};
+    EXPECT_EQ(::stat(real.c_str(), &st), 0);
+    EXPECT_EQ(st.st_size, 6);
+    EXPECT_TRUE(S_ISLNK(statOf(dir.file("link.txt")).st_mode));
+    ::unlink(real.c_str()); // a name the folder's cleanup cannot spell
+}
+
 // Writes at most a few bytes per call and is interrupted now and then, as a
 // slow device or a signal may cause.
 class StutteringCalls : public FileCalls {
