@@ -1,0 +1,266 @@
+#include "StreamTestSupport.h"
+#include "report/stream/RptColor.h"
+#include "report/stream/RptTransform.h"
+#include "report/stream/TRptRenderCanvas.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+
+namespace zamt::test {
+namespace {
+
+TEST(RptTransform, PutsInchesOnWholeDevicePixels) {
+    const struct {
+        RptTransform t;
+        double x;
+        double y;
+        QPoint expected;
+    } cases[] = {
+        {RptTransform::preview(96, 100), 1.0, 2.0, {96, 192}},
+        {RptTransform::preview(96, 150, 10, 20), 0.5, 1.0 / 3, {82, 68}},
+        {RptTransform::preview(100, 100), 0.005, -0.005, {1, -1}}, // halves round away from zero
+        {RptTransform::preview(96, 10), 8.5, 11, {82, 106}},
+        {RptTransform::printer(600, 300, 0.25, 0.5), 1.0, 1.0, {450, 150}},
+        {RptTransform::printer(600, 600, 0.25, 0.25), 0.0, 0.0, {-150, -150}},
+        {RptTransform::preview(96, 100, 5, 5), std::numeric_limits<double>::quiet_NaN(),
+         std::numeric_limits<double>::infinity(), {5, 5}},
+        {RptTransform::preview(96, 100), 1e30, -1e30, {100000000, -100000000}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.x) + ", " + std::to_string(c.y));
+        EXPECT_EQ(c.t.point(c.x, c.y), c.expected);
+    }
+}
+
+TEST(RptColor, ReadsColourValuesAndSystemColours) {
+    const struct {
+        uint32_t value;
+        QRgb expected;
+    } cases[] = {
+        {0x000000FF, qRgb(255, 0, 0)},      {0x0000FF00, qRgb(0, 255, 0)},
+        {0x00FF0000, qRgb(0, 0, 255)},      {0x00123456, qRgb(0x56, 0x34, 0x12)},
+        {0x80000005, qRgb(255, 255, 255)},  // window
+        {0x80000008, qRgb(0, 0, 0)},        // window text
+        {0x8000000F, qRgb(240, 240, 240)},  // button face
+        {0x800000FF, qRgb(0, 0, 0)},        // no such system colour
+        {0x02FFFFFF, qRgb(255, 255, 255)},  // palette-relative: the colour counts
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        EXPECT_EQ(rptColor(int32_t(c.value)).rgb(), c.expected);
+    }
+}
+
+class RenderCanvas : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        // Fonts need a GUI application; the offscreen platform needs no display.
+        if (QGuiApplication::instance())
+            return;
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "report_tests";
+        static char* argv[] = {name, nullptr};
+        static QGuiApplication app(argc, argv);
+    }
+
+    static QImage paint(const QByteArray& stream, const RptTransform& t, QSize size = {400, 400},
+                        TRptRenderCanvas::Margins margins = TRptRenderCanvas::Margins::Fixed) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        TRptRenderCanvas canvas(&painter, t, margins);
+        QByteArray copy = stream;
+        QBuffer buffer(&copy);
+        buffer.open(QIODevice::ReadOnly);
+        TRptStreamReader reader(&buffer);
+        reader.replayPage(1, canvas);
+        painter.end();
+        return image;
+    }
+
+    // The bounding box of the pixels darker than mid-grey.
+    static QRect inkOf(const QImage& image) {
+        QRect box;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) < 128)
+                    box |= QRect(x, y, 1, 1);
+        return box;
+    }
+
+    static QByteArray onePage(const std::function<void(TRptStreamWriter&)>& draw,
+                              const std::function<void(TRptStreamWriter&)>& setup = {}) {
+        return writeStream(
+            [&](TRptStreamWriter& w) {
+                w.beginPage();
+                draw(w);
+                w.endPage();
+            },
+            setup);
+    }
+
+    static RptGraphic bitmap(QColor color, int size) {
+        QImage image(size, size, QImage::Format_RGB32);
+        image.fill(color);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "BMP");
+        return RptGraphic{1, bytes};
+    }
+};
+
+TEST_F(RenderCanvas, PutsAFilledRectangleWhereTheTransformSays) {
+    const QByteArray stream = onePage(
+        [](TRptStreamWriter& w) {
+            w.setBrushColor(0x0000FF);
+            w.fillRect({1, 1, 2, 1.5f});
+        },
+        [](TRptStreamWriter& w) { w.setUnprintableMargins(0.25, 0, 0.5, 0); });
+    const struct {
+        const char* name;
+        RptTransform t;
+        TRptRenderCanvas::Margins margins;
+        QRect expected;
+    } cases[] = {
+        {"96 ppi, 100%", RptTransform::preview(96, 100), TRptRenderCanvas::Margins::Fixed,
+         QRect(QPoint(96, 96), QPoint(191, 143))},
+        {"96 ppi, 200%, offset", RptTransform::preview(96, 200, 10, 20),
+         TRptRenderCanvas::Margins::Fixed, QRect(QPoint(202, 212), QPoint(393, 307))},
+        {"72 ppi, 50%, offset", RptTransform::preview(72, 50, 3, 4),
+         TRptRenderCanvas::Margins::Fixed, QRect(QPoint(39, 40), QPoint(74, 57))},
+        {"printer at its margins", RptTransform::printer(96, 96, 0, 0),
+         TRptRenderCanvas::Margins::FromHeader, QRect(QPoint(72, 48), QPoint(167, 95))},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QImage image = paint(stream, c.t, {400, 400}, c.margins);
+        const QRect r = c.expected;
+        for (const QPoint inside : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()})
+            EXPECT_EQ(image.pixel(inside), qRgb(255, 0, 0)) << inside.x() << "," << inside.y();
+        for (const QPoint outside :
+             {r.topLeft() - QPoint(1, 0), r.topLeft() - QPoint(0, 1), r.bottomRight() + QPoint(1, 0),
+              r.bottomRight() + QPoint(0, 1)})
+            EXPECT_EQ(image.pixel(outside), qRgb(255, 255, 255)) << outside.x() << "," << outside.y();
+    }
+}
+
+TEST_F(RenderCanvas, StandsTextOnItsBaselineWithItsAlignment) {
+    const struct {
+        const char* name;
+        std::function<void(TRptStreamWriter&)> draw;
+        // Bounds the ink must keep to, and a point it must reach near.
+        QRect within;
+        int left;
+        int right;
+    } cases[] = {
+        {"left", [](TRptStreamWriter& w) { w.text(1, 2, "HHHH"); }, QRect(95, 192 - 26, 80, 27),
+         96, -1},
+        {"right", [](TRptStreamWriter& w) { w.text(3, 2, "HHHH", RptAlign::Right); },
+         QRect(288 - 80, 192 - 26, 81, 27), -1, 288},
+        {"centre", [](TRptStreamWriter& w) { w.text(2, 2, "HHHH", RptAlign::Center); },
+         QRect(192 - 40, 192 - 26, 81, 27), -1, -1},
+        {"clipped", [](TRptStreamWriter& w) { w.textClipped({1, 1, 1.25f, 3}, 1, 2, "HHHHHHHHHH"); },
+         QRect(96, 192 - 26, 24, 27), 96, -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QImage image = paint(onePage([&](TRptStreamWriter& w) {
+                                       w.setFontHeight(0.25);
+                                       c.draw(w);
+                                   }),
+                                   RptTransform::preview(96, 100));
+        const QRect ink = inkOf(image);
+        ASSERT_FALSE(ink.isNull());
+        EXPECT_TRUE(c.within.contains(ink)) << ink.x() << "," << ink.y() << " " << ink.width()
+                                            << "x" << ink.height();
+        EXPECT_GE(ink.bottom(), 192 - 2) << "capitals reach the baseline";
+        EXPECT_GE(ink.height(), 12) << "a 24-pixel font draws tall capitals";
+        if (c.left >= 0) {
+            EXPECT_LE(ink.left(), c.left + 4);
+        }
+        if (c.right >= 0) {
+            EXPECT_GE(ink.right(), c.right - 4);
+        }
+        if (std::string(c.name) == "centre") {
+            EXPECT_LE(std::abs((ink.left() + ink.right()) / 2 - 192), 3);
+        }
+    }
+}
+
+TEST_F(RenderCanvas, TurnsRotatedTextCounterClockwise) {
+    const QImage image = paint(onePage([](TRptStreamWriter& w) {
+                                   w.setFontHeight(0.25);
+                                   w.setFontRotation(90);
+                                   w.text(1, 3, "HHHH");
+                               }),
+                               RptTransform::preview(96, 100));
+    const QRect ink = inkOf(image);
+    ASSERT_FALSE(ink.isNull());
+    // Upwards from (96, 288), the letters standing to the left of x = 96.
+    EXPECT_GT(ink.height(), ink.width());
+    EXPECT_LE(ink.right(), 97);
+    EXPECT_GE(ink.left(), 96 - 26);
+    EXPECT_LE(ink.bottom(), 289);
+    EXPECT_GE(ink.bottom(), 280);
+}
+
+TEST_F(RenderCanvas, DrawsLinesWithThePenWidth) {
+    const QImage image = paint(onePage([](TRptStreamWriter& w) {
+                                   w.line(1, 1, 2, 1);
+                                   w.setPenWidth(1.0 / 16); // 6 pixels
+                                   w.setPenColor(0xFF0000);
+                                   w.line(1, 2, 2, 2);
+                               }),
+                               RptTransform::preview(96, 100));
+    EXPECT_EQ(image.pixel(96, 96), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(150, 96), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(150, 97), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(150, 95), qRgb(255, 255, 255));
+    int blue = 0;
+    for (int y = 180; y < 205; ++y)
+        blue += image.pixel(150, y) == qRgb(0, 0, 255);
+    EXPECT_EQ(blue, 6);
+}
+
+TEST_F(RenderCanvas, FillsShapesWithTheBrushAndDropsClearOnes) {
+    const QImage image = paint(onePage([](TRptStreamWriter& w) {
+                                   w.setBrushColor(0x00FF00);
+                                   w.ellipse({1, 1, 3, 2});
+                                   w.setBrushStyle(1); // clear
+                                   w.rectangle({0.5f, 2.5f, 1.5f, 3});
+                               }),
+                               RptTransform::preview(96, 100));
+    EXPECT_EQ(image.pixel(192, 144), qRgb(0, 255, 0));  // the ellipse's centre
+    EXPECT_EQ(image.pixel(98, 98), qRgb(255, 255, 255)); // its bounding corner stays white
+    EXPECT_EQ(image.pixel(48, 240), qRgb(0, 0, 0));      // the rectangle's outline
+    EXPECT_EQ(image.pixel(96, 260), qRgb(255, 255, 255)); // and nothing inside
+}
+
+TEST_F(RenderCanvas, DrawsBitmapsInTheirSizeOrStretched) {
+    const RptGraphic red = bitmap(Qt::red, 4);
+    const QImage image = paint(onePage([&](TRptStreamWriter& w) {
+                                   w.drawPicture(red, 1, 1);
+                                   w.stretchPicture(red, {2, 2, 3, 2.5f});
+                                   w.stretchPicture(RptGraphic{2, "not drawable"}, {0, 0, 4, 4});
+                               }),
+                               RptTransform::preview(96, 100));
+    EXPECT_EQ(image.pixel(96, 96), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(99, 99), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(100, 99), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(99, 100), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(192, 192), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(287, 239), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(288, 239), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(50, 50), qRgb(255, 255, 255)); // the metafile drew nothing
+}
+
+} // namespace
+} // namespace zamt::test
