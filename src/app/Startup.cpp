@@ -2,6 +2,7 @@
 
 #include "app/Forms.h"
 #include "app/TForm1.h"
+#include "app/WindowLook.h"
 #include "platform/DecimalSeparator.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtMessageBoxes.h"
@@ -14,6 +15,7 @@ void startProgram() {
     QApplication::setApplicationName(QStringLiteral("zamt05"));
     // Closing the main window ends the program, whatever else is open.
     QApplication::setQuitOnLastWindowClosed(false);
+    installFontSubstitutes();
     initDecimalSeparator();
     installMessageBoxes(std::make_unique<QtMessageBoxes>());
     installDialogs(std::make_unique<QtDialogs>());

@@ -3,9 +3,17 @@
 #include "platform/Jpeg.h"
 
 #include <QFile>
+#include <QFont>
 #include <QWidget>
 
 namespace zamt {
+
+void installFontSubstitutes() {
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                                QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                                QStringLiteral("DejaVu Sans")});
+}
 
 void setBackground(QWidget* widget, const QColor& color) {
     QPalette palette = widget->palette();

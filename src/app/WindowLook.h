@@ -18,6 +18,9 @@ inline const QColor paleGreen{192, 220, 192};
 inline const QColor desktop{58, 110, 165};
 } // namespace colors
 
+// The windows are laid out for MS Sans Serif; where it is missing, fonts of
+// like width stand in for it, so captions stay clear of the boxes beside them.
+void installFontSubstitutes();
 // Fills the widget's background with the colour.
 void setBackground(QWidget* widget, const QColor& color);
 // Makes the widget's text the colour.

@@ -19,14 +19,6 @@ TForm2::TForm2() : ui(std::make_unique<Ui::TForm2>()), keys_(new KeyPressRouter(
     setWindowIcon(programIcon());
     setBackground(this, colors::skyBlue);
     placeWindow(this, 1, 121, 402, 456);
-    // The captions were laid out for MS Sans Serif; where it is missing, a
-    // font of like width keeps them off the boxes beside them.
-    QFont look = font();
-    look.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Nimbus Sans")});
-    setFont(look);
-
     // Labels without word wrap fit their text, as the result labels do
     // whenever they get a new one.
     for (QLabel* label : ui->Panel1->findChildren<QLabel*>()) {
