@@ -21,22 +21,18 @@ static_assert(std::endian::native == std::endian::little);
 RptByteSink::RptByteSink(QIODevice* device)
     : device_(device), base_(device->pos()), buffer_(new char[BufferSize]) {}
 
-void RptByteSink::putInt16(int16_t value) { put(&value, 2); }
-void RptByteSink::putInt32(int32_t value) { put(&value, 4); }
-void RptByteSink::putSingle(float value) { put(&value, 4); }
-
-void RptByteSink::put(const void* data, qint64 size) {
+// The item does not fit behind what the buffer holds: send the buffer, then
+// keep the item, or write it directly when it is larger than the buffer.
+void RptByteSink::putAfterFlush(const void* data, qint64 size) {
+    flush();
     if (size > BufferSize) {
-        flush();
         writeDevice(static_cast<const char*>(data), size);
         flushed_ += size;
         deviceEnd_ = std::max(deviceEnd_, flushed_);
         return;
     }
-    if (used_ + size > BufferSize)
-        flush();
-    std::memcpy(buffer_.get() + used_, data, static_cast<size_t>(size));
-    used_ += size;
+    std::memcpy(buffer_.get(), data, static_cast<size_t>(size));
+    used_ = size;
 }
 
 void RptByteSink::flush() {

@@ -6,6 +6,7 @@
 // dropped again (a page that turns out to be cancelled).
 #include <QIODevice>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 
 namespace zamt {
@@ -20,9 +21,9 @@ public:
     qint64 pos() const { return flushed_ + used_; }
 
     void putByte(uint8_t value) { put(&value, 1); }
-    void putInt16(int16_t value);
-    void putInt32(int32_t value);
-    void putSingle(float value);
+    void putInt16(int16_t value) { put(&value, 2); }
+    void putInt32(int32_t value) { put(&value, 4); }
+    void putSingle(float value) { put(&value, 4); }
     void putBytes(const char* data, qint64 size) { put(data, size); }
 
     void patchInt16(qint64 at, int16_t value);
@@ -36,7 +37,16 @@ public:
     void flush();
 
 private:
-    void put(const void* data, qint64 size);
+    // Small items of a known size copy straight into the buffer.
+    void put(const void* data, qint64 size) {
+        if (used_ + size <= BufferSize) {
+            std::memcpy(buffer_.get() + used_, data, size_t(size));
+            used_ += size;
+        } else {
+            putAfterFlush(data, size);
+        }
+    }
+    void putAfterFlush(const void* data, qint64 size);
     void patch(qint64 at, const char* bytes, qint64 size);
     void writeDevice(const char* data, qint64 size);
     void seekDevice(qint64 at);

@@ -1,0 +1,194 @@
+// Page stream figures: writing 10,000 pages of 60 text lines against a plain
+// buffered file write of the same bytes, replaying the whole stream, random
+// page requests, and painting one page into a 96-ppi image at 100%.
+//   bench_stream [--benchmark_filter=...]
+#include "report/stream/RptTransform.h"
+#include "report/stream/TRptRender.h"
+#include "report/stream/TRptRenderCanvas.h"
+#include "report/stream/TRptStreamReader.h"
+#include "report/stream/TRptStreamWriter.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdio>
+#include <random>
+
+namespace {
+
+using zamt::TRptStreamWriter;
+
+constexpr int Pages = 10000;
+constexpr int LinesPerPage = 60;
+
+QTemporaryDir& tempDir() {
+    static QTemporaryDir dir;
+    return dir;
+}
+
+QString streamPath() { return tempDir().filePath("report.rps"); }
+
+// The lines of a page: label and value, made once so that the figures are
+// the writer's.
+struct PageText {
+    std::vector<std::string> labels;
+    std::vector<std::string> values;
+};
+
+const PageText& pageText() {
+    static const PageText text = [] {
+        static const std::string labels[] = {"Inner diameter, mm", "Wall thickness, mm",
+                                             "Channel length, mm", "Reynolds number",
+                                             "Correction coefficient K"};
+        PageText t;
+        for (int line = 0; line < LinesPerPage; ++line) {
+            t.labels.push_back(labels[line % 5] + " " + std::to_string(line));
+            t.values.push_back(std::to_string(1000 + line * 37) + ".125");
+        }
+        return t;
+    }();
+    return text;
+}
+
+// One page of a passport-like report: a heading and 60 lines of label and value.
+void writeReport(TRptStreamWriter& w) {
+    const PageText& text = pageText();
+    w.setLastPage(32767); // past the default last page, 9999
+    w.beginJob();
+    for (int page = 0; page < Pages; ++page) {
+        w.beginPage();
+        w.setBold(true);
+        w.text(4.25, 0.75, "Flowmeter passport", zamt::RptAlign::Center);
+        w.setBold(false);
+        for (int line = 0; line < LinesPerPage; ++line) {
+            const double y = 1.25 + line * 0.15;
+            w.text(0.75, y, text.labels[size_t(line)]);
+            w.text(7.5, y, text.values[size_t(line)], zamt::RptAlign::Right);
+        }
+        w.endPage();
+    }
+    w.endJob();
+}
+
+// Records in the stream: per page the state, the heading and two per line.
+constexpr qint64 RecordsPerPage = 23 + 3 + 2 * LinesPerPage;
+
+void BM_WriteStream(benchmark::State& state) {
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        QFile file(streamPath());
+        file.open(QIODevice::ReadWrite | QIODevice::Truncate);
+        TRptStreamWriter writer(&file);
+        writeReport(writer);
+        file.close();
+        bytes = QFile(streamPath()).size();
+    }
+    state.SetBytesProcessed(state.iterations() * bytes);
+    state.counters["stream_MB"] = double(bytes) / 1e6;
+}
+
+// The same number of bytes through stdio's buffered writes, in pieces of
+// the stream's mean record size.
+void BM_PlainBufferedWrite(benchmark::State& state) {
+    const qint64 total = QFile(streamPath()).size();
+    const std::string piece(size_t(total / (Pages * RecordsPerPage)), 'x');
+    const QByteArray path = tempDir().filePath("plain.bin").toLocal8Bit();
+    for (auto _ : state) {
+        std::FILE* file = std::fopen(path.constData(), "wb");
+        for (qint64 written = 0; written < total; written += qint64(piece.size()))
+            std::fwrite(piece.data(), 1, piece.size(), file);
+        std::fclose(file);
+    }
+    state.SetBytesProcessed(state.iterations() * total);
+}
+
+void BM_ReplayWholeStream(benchmark::State& state) {
+    for (auto _ : state) {
+        QFile file(streamPath());
+        file.open(QIODevice::ReadOnly);
+        zamt::TRptStreamReader reader(&file);
+        zamt::TRptRender discard;
+        reader.replayAll(discard);
+    }
+    state.SetItemsProcessed(state.iterations() * Pages);
+}
+
+// 1,000 requests for random pages on one reader, the slowest one reported
+// too. The reader has been to the last page once, so it knows where every
+// 64th page lies; a request walks at most 32 links.
+void BM_RandomPageRequests(benchmark::State& state) {
+    QFile file(streamPath());
+    file.open(QIODevice::ReadOnly);
+    zamt::TRptStreamReader reader(&file);
+    zamt::TRptRender discard;
+    reader.replayPage(Pages, discard);
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> page(1, Pages);
+    double slowest = 0;
+    for (auto _ : state) {
+        for (int request = 0; request < 1000; ++request) {
+            const auto start = std::chrono::steady_clock::now();
+            reader.replayPage(page(random), discard);
+            const std::chrono::duration<double, std::milli> took =
+                std::chrono::steady_clock::now() - start;
+            slowest = std::max(slowest, took.count());
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * 1000);
+    state.counters["slowest_ms"] = slowest;
+}
+
+// A new reader's first request for the last page: the whole chain is walked.
+void BM_FirstRequestForTheLastPage(benchmark::State& state) {
+    QFile file(streamPath());
+    file.open(QIODevice::ReadOnly);
+    zamt::TRptRender discard;
+    for (auto _ : state) {
+        zamt::TRptStreamReader reader(&file);
+        reader.replayPage(Pages, discard);
+    }
+}
+
+void BM_PaintPage(benchmark::State& state) {
+    QFile file(streamPath());
+    file.open(QIODevice::ReadOnly);
+    zamt::TRptStreamReader reader(&file);
+    QImage image(816, 1056, QImage::Format_RGB32); // 8.5 x 11 inches at 96 ppi
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        zamt::TRptRenderCanvas canvas(&painter, zamt::RptTransform::preview(96, 100));
+        reader.replayPage(Pages / 2, canvas);
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_WriteStream)->Unit(benchmark::kMillisecond)->MinTime(3);
+BENCHMARK(BM_PlainBufferedWrite)->Unit(benchmark::kMillisecond)->MinTime(3);
+BENCHMARK(BM_ReplayWholeStream)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RandomPageRequests)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FirstRequestForTheLastPage)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintPage)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    // Fonts need a GUI application; the offscreen platform needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    {
+        // The stream the reading benchmarks use, also when only they run.
+        QFile file(streamPath());
+        file.open(QIODevice::WriteOnly);
+        TRptStreamWriter writer(&file);
+        writeReport(writer);
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
