@@ -262,5 +262,32 @@ TEST_F(RenderCanvas, DrawsBitmapsInTheirSizeOrStretched) {
     EXPECT_EQ(image.pixel(50, 50), qRgb(255, 255, 255)); // the metafile drew nothing
 }
 
+TEST_F(RenderCanvas, SurvivesAbsurdValuesFromAFile) {
+    const float huge = 1e30f;
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    const QByteArray stream = onePage([&](TRptStreamWriter& w) {
+        w.setPenWidth(huge);
+        w.setFontHeight(huge);
+        w.text(nan, inf, "huge");
+        w.setFontRotation(-32768);
+        w.text(1, 1, "turned");
+        w.setPenWidth(nan);
+        w.line(-huge, -huge, huge, huge);
+        w.ellipse({-huge, -huge, huge, huge});
+        w.roundRect({0, 0, huge, huge}, inf, nan);
+        w.arc({{nan, nan, inf, inf}, {nan, 0}, {0, nan}});
+        w.pie({{-huge, 0, huge, 1}, {0, 0}, {0, 0}});
+        w.polygon(std::vector<RptPoint>(32768, RptPoint{huge, -huge}));
+        w.stretchPicture(bitmap(Qt::blue, 2), {-huge, -huge, huge, huge});
+        w.drawPicture(RptGraphic{1, "BM not really a bitmap"}, 1, 1);
+        w.drawPicture(RptGraphic{3, "not an icon"}, 1, 1);
+        w.setBrushBitmap(RptGraphic{1, "broken"});
+        w.fillRect({0, 0, 1, 1});
+    });
+    const QImage image = paint(stream, RptTransform::preview(96, 100), {200, 200});
+    EXPECT_EQ(image.size(), QSize(200, 200));
+}
+
 } // namespace
 } // namespace zamt::test

@@ -329,6 +329,8 @@ void TRptRenderCanvas::drawCurve(const RptArc& arc, int kind) {
     };
     const double start = angle(arc.start);
     double span = angle(arc.end) - start;
+    if (!std::isfinite(start) || !std::isfinite(span))
+        return;
     if (span <= 0)
         span += 360;
     const int a = int(std::lround(start * 16));
