@@ -9,7 +9,9 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLAT
   exit 1
 fi
 
-bash scripts/setup.sh
+source scripts/setup.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release "${zamt_cmake_cache[@]}" >/dev/null
+cmake --build build -j"$(nproc)" --target zamt05
 mkdir -p build/workdir
 cp -u resources/helpZ.hlp build/workdir/
 cd build/workdir

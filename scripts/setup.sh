@@ -1,13 +1,11 @@
 #!/usr/bin/env bash
-# Installs what zamt05 needs to build, run and test on Debian 12 (apt-get,
-# through sudo when not root), then configures and builds it in build/.
-# Safe to run again: it installs only what is missing and rebuilds only what
-# changed.
+# Installs the Debian 12 packages zamt05 needs to build, run and test it
+# (apt-get, through sudo when not root). Safe to run again: it installs only
+# what is missing. Sourced by run.sh and test.sh, which then build.
 set -euo pipefail
-cd "$(dirname "$0")/.."
 
 packages=(
-  g++ cmake ninja-build pkg-config
+  g++ cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libgl-dev
   libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
@@ -27,5 +25,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)"
+# Compiler cache shared by all build folders and clones of the project.
+export CCACHE_BASEDIR="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+export CCACHE_NOHASHDIR=1
+zamt_cmake_cache=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)

@@ -6,21 +6,26 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs="$(nproc)"
+source scripts/setup.sh
 
-bash scripts/setup.sh
+# Test builds favour compile time: one translation unit per few sources, no
+# optimisation in the plain build.
+common=(-G Ninja -DCMAKE_BUILD_TYPE=None -DCMAKE_UNITY_BUILD=ON -DZAMT_BENCH=OFF "${zamt_cmake_cache[@]}")
 
 echo "== Sanitizer build: everything that needs no window =="
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-  -DZAMT_SANITIZE=ON -DZAMT_WIDGETS=OFF -DZAMT_BENCH=OFF >/dev/null
+cmake -S . -B build-asan "${common[@]}" -DCMAKE_CXX_FLAGS="-O1 -g1" \
+  -DZAMT_SANITIZE=ON -DZAMT_WIDGETS=OFF >/dev/null
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan -j"$jobs" --output-on-failure
 
 echo "== Fuzzing the page stream reader =="
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DZAMT_FUZZ=ON -DZAMT_WIDGETS=OFF -DZAMT_TESTS=OFF -DZAMT_BENCH=OFF >/dev/null
+CC=clang CXX=clang++ cmake -S . -B build-fuzz "${common[@]}" -DCMAKE_CXX_FLAGS="-O1 -g1" \
+  -DZAMT_FUZZ=ON -DZAMT_WIDGETS=OFF -DZAMT_TESTS=OFF >/dev/null
 cmake --build build-fuzz -j"$jobs"
 bash fuzz/run.sh build-fuzz "${ZAMT_FUZZ_SECONDS:-60}"
 
 echo "== All tests =="
-ctest --test-dir build -j"$jobs" --output-on-failure
+cmake -S . -B build-tests "${common[@]}" -DCMAKE_CXX_FLAGS="-O0" >/dev/null
+cmake --build build-tests -j"$jobs"
+ctest --test-dir build-tests -j"$jobs" --output-on-failure

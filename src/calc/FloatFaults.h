@@ -8,6 +8,9 @@
 
 namespace zamt {
 
+// π as the calculations use it: an extended-precision constant.
+inline constexpr long double kPi = 3.14159265358979323846264338327950288L;
+
 enum class FloatFault { InvalidOperation, DivisionByZero, Overflow };
 
 QString floatFaultMessage(FloatFault fault);

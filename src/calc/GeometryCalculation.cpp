@@ -7,9 +7,6 @@
 namespace zamt {
 namespace {
 
-constexpr long double kPi = 3.14159265358979323846264338327950288L;
-// What the typed inner diameter is short of the calculation diameter, mm.
-constexpr long double kDiameterAllowance = 16.33L;
 constexpr double kSmallestDiameter = 50;
 
 std::string twoDecimals(double value) { return FormatFixed(value, 5, 2); }

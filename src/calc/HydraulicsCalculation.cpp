@@ -5,13 +5,11 @@
 #include "calc/NumberText.h"
 #include "platform/MessageBoxes.h"
 
-#include <numbers>
 #include <optional>
 
 namespace zamt {
 namespace {
 
-constexpr long double kPi = std::numbers::pi_v<long double>;
 
 // Parses a box and refuses a zero; nothing when refused.
 std::optional<double> readNonZero(const std::string& text) {

@@ -34,7 +34,14 @@ struct Measurement {
     bool operator==(const Measurement&) const = default;
 };
 
+// What the typed inner diameter Dn is short of the calculation diameter D_calc.
+inline constexpr long double kDiameterAllowance = 16.33L;
+
 // The program-wide instance.
 Measurement& measurement();
+
+// The typed inner diameter: D_calc − 16.33 at extended precision, stored as
+// a double.
+double typedDiameter(const Measurement& state);
 
 } // namespace zamt

@@ -84,9 +84,7 @@ TForm3::~TForm3() = default;
 
 void TForm3::Button3Click() {
     const Measurement& state = measurement();
-    // The typed inner diameter, as the geometry window stored it plus 16.33.
-    const double Dn = fp::store(fp::sub(state.D_calc, 16.33L));
-    setCaption(ui->Label8, FormatFixed(Dn, 5, 2));
+    setCaption(ui->Label8, FormatFixed(typedDiameter(state), 5, 2));
     setCaption(ui->Label9, FormatFixed(state.ds, 5, 2));
     setCaption(ui->Label10, FormatFixed(state.dn, 5, 2));
     setCaption(ui->Label11, FormatFixed(state.angle_deg, 5, 2));

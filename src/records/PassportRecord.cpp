@@ -44,8 +44,6 @@ constexpr std::string_view kKcorr = "коеффициент коррекции �
 constexpr std::string_view kSignature =
     "подпись оператора:  ______________   ______________ /расшифровка подписи/";
 
-constexpr long double kPi = 3.141592653589793238462643383279502884L;
-constexpr long double kDiameterAllowance = 16.33L; // D_calc = Dn + 16.33
 
 class RecordText {
 public:
@@ -79,7 +77,7 @@ std::string formatPassportRecord(const Measurement& s, char separator) {
     r.line(kRule);
     r.empty();
     // The typed diameter is not stored; it is D_calc less the allowance.
-    r.number(kDn, fp::store(fp::sub(s.D_calc, kDiameterAllowance)), 6, 1);
+    r.number(kDn, typedDiameter(s), 6, 1);
     r.number(kDs, s.ds, 6, 1);
     r.number(kDeposits, s.dn, 6, 1);
     r.number(kOffset, s.offset, 6, 1);

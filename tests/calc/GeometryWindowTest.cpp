@@ -5,6 +5,7 @@
 #include "calc/TForm3.h"
 #include "platform/CodePage.h"
 #include "platform/DecimalSeparator.h"
+#include "WindowTestSupport.h"
 #include "support/GuiHelpers.h"
 #include "support/ScriptedServices.h"
 
@@ -20,9 +21,12 @@
 namespace zamt {
 namespace {
 
-const QString kFresh = QString::fromUtf8("результат");
-const QString kCalculate = QString::fromUtf8("считаем?");
-const QString kRecalculate = QString::fromUtf8("ещё поправки?");
+using test::error;
+using test::kCalculate;
+using test::kFresh;
+using test::kRecalculate;
+using test::refusal;
+
 const QString kNothingEntered = QString::fromUtf8("введите что нибудь!");
 const QString kDiameterTooSmall = QString::fromUtf8("диаметр только больше 50 мм!");
 const QString kStartName = QString::fromUtf8("сотрите эту надпись");
@@ -30,8 +34,6 @@ const QString kStartName = QString::fromUtf8("сотрите эту надпис
 const char* const kResultLabels[] = {"Label8",  "Label9",  "Label10", "Label11",
                                      "Label17", "Label18", "Label25"};
 
-MessageBox refusal(const QString& text) { return {BoxKind::Plain, "zamt05", text}; }
-MessageBox error(const QString& text) { return {BoxKind::Error, "zamt05", text}; }
 
 class GeometryWindowTest : public testing::Test {
 protected:

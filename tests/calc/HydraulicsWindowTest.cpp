@@ -5,6 +5,7 @@
 #include "calc/TForm3.h"
 #include "platform/DecimalSeparator.h"
 #include "records/PassportWriter.h"
+#include "WindowTestSupport.h"
 #include "support/GuiHelpers.h"
 #include "support/ScriptedServices.h"
 
@@ -22,14 +23,15 @@
 namespace zamt {
 namespace {
 
+using test::error;
+using test::kCalculate;
+using test::kFresh;
+using test::kRecalculate;
+using test::refusal;
+
 const QString kNoZeros = QString::fromUtf8("нули не обслуживаем!");
 const QString kTooLarge = QString::fromUtf8("Диаметр больше расчетного!");
-const QString kFresh = QString::fromUtf8("результат");
-const QString kCalculate = QString::fromUtf8("считаем?");
-const QString kRecalculate = QString::fromUtf8("ещё поправки?");
 
-MessageBox refusal(const QString& text) { return {BoxKind::Plain, "zamt05", text}; }
-MessageBox error(const QString& text) { return {BoxKind::Error, "zamt05", text}; }
 
 // The Measurement state as the geometry calculation leaves it for a typed
 // inner diameter Dn, wall 5, deposits 1, angle 45 and offset 10.

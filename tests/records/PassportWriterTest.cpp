@@ -27,12 +27,12 @@ using test::exampleMeasurement;
 using test::exampleRecord;
 using test::FailingCalls;
 using test::folderEntries;
+using test::kPrevious;
 using test::readFile;
 using test::ScopedFileCalls;
 using test::ScriptedServices;
 using test::TempDir;
 
-const QByteArray kPrevious = "the previous record\r\n";
 
 MessageBox information(const char* utf8) {
     return {BoxKind::Information, "Information", QString::fromUtf8(utf8)};

@@ -15,6 +15,7 @@ namespace zamt {
 namespace {
 
 using test::folderEntries;
+using test::kPrevious;
 using test::readFile;
 using test::ScopedFileCalls;
 using test::TempDir;
@@ -33,7 +34,6 @@ mode_t currentUmask() {
     return mask;
 }
 
-const QByteArray kPrevious = "the previous record\r\n";
 
 TEST(RecordFile, CreatesANewFileWithTheUsualPermissions) {
     TempDir dir;

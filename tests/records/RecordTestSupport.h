@@ -30,6 +30,9 @@ extern const RecordLine kExampleLines[30];
 // The example's record as Windows-1251 bytes under the given separator.
 std::string exampleRecord(char separator);
 
+// What a record file held before a write that must leave it intact.
+inline const QByteArray kPrevious = "the previous record\r\n";
+
 // Every entry of a folder, hidden ones included, sorted.
 QStringList folderEntries(const QString& folder);
 
