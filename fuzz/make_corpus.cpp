@@ -28,11 +28,28 @@ QByteArray written(const std::function<void(TRptStreamWriter&)>& job) {
 
 class Bytes {
 public:
-    Bytes& b(int v) { data.append(char(uint8_t(v))); return *this; }
-    Bytes& i16(int v) { int16_t x = int16_t(v); data.append(reinterpret_cast<char*>(&x), 2); return *this; }
-    Bytes& i32(int v) { data.append(reinterpret_cast<char*>(&v), 4); return *this; }
-    Bytes& f(float v) { data.append(reinterpret_cast<char*>(&v), 4); return *this; }
-    Bytes& s(const char* text) { b(int(qstrlen(text))); data.append(text); return *this; }
+    Bytes& b(int v) {
+        data.append(char(uint8_t(v)));
+        return *this;
+    }
+    Bytes& i16(int v) {
+        int16_t x = int16_t(v);
+        data.append(reinterpret_cast<char*>(&x), 2);
+        return *this;
+    }
+    Bytes& i32(int v) {
+        data.append(reinterpret_cast<char*>(&v), 4);
+        return *this;
+    }
+    Bytes& f(float v) {
+        data.append(reinterpret_cast<char*>(&v), 4);
+        return *this;
+    }
+    Bytes& s(const char* text) {
+        b(int(qstrlen(text)));
+        data.append(text);
+        return *this;
+    }
     QByteArray data;
 };
 
@@ -76,9 +93,13 @@ int main(int argc, char** argv) {
         {"one-page.rps", written([](TRptStreamWriter& w) {
              w.setReportVariable("Total", "a value longer than four");
              w.beginPage();
-             w.text(1, 1, "Page " + TRptStreamWriter::pageMacro(11) + " of " +
-                              TRptStreamWriter::pageMacro(10));
-             w.text(4, 1, TRptStreamWriter::variableMacro("total") + "\x01" "B\x01" "x",
+             w.text(1, 1,
+                    "Page " + TRptStreamWriter::pageMacro(11) + " of " +
+                        TRptStreamWriter::pageMacro(10));
+             w.text(4, 1,
+                    TRptStreamWriter::variableMacro("total") + "\x01"
+                                                               "B\x01"
+                                                               "x",
                     RptAlign::Right);
              w.text(2, 2, TRptStreamWriter::pageMacro(2) + TRptStreamWriter::pageMacro(16),
                     RptAlign::Center);

@@ -30,7 +30,9 @@ QTemporaryDir& tempDir() {
     return dir;
 }
 
-QString streamPath() { return tempDir().filePath("report.rps"); }
+QString streamPath() {
+    return tempDir().filePath("report.rps");
+}
 
 // The lines of a page: label and value, made once so that the figures are
 // the writer's.

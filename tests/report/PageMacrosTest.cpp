@@ -15,12 +15,29 @@ TEST(PageMacros, SplitsTextsIntoPlainRunsAtInlineCommands) {
     } cases[] = {
         {"", {}},
         {"plain", {"plain"}},
-        {"bold\x01" "B\x01" "face", {"bold", "face"}},
-        {"\x01" "B\x01" "only after", {"only after"}},
-        {"\x01" "X\x01", {}},
-        {"a\x01\x01" "b", {"a", "b"}},
-        {"a\x01" "B\x01" "b\x01" "I\x01" "c", {"a", "b", "c"}},
-        {"cut\x01" "never closed", {"cut"}},
+        {"bold\x01"
+         "B\x01"
+         "face",
+         {"bold", "face"}},
+        {"\x01"
+         "B\x01"
+         "only after",
+         {"only after"}},
+        {"\x01"
+         "X\x01",
+         {}},
+        {"a\x01\x01"
+         "b",
+         {"a", "b"}},
+        {"a\x01"
+         "B\x01"
+         "b\x01"
+         "I\x01"
+         "c",
+         {"a", "b", "c"}},
+        {"cut\x01"
+         "never closed",
+         {"cut"}},
         {"\x01\x01\x01\x01", {}},
     };
     for (const auto& c : cases) {
@@ -62,7 +79,8 @@ TEST(PageMacros, FormatsTheReportDateAndTimeInTheLocale) {
                   c.expected.toStdString());
     }
     // The short and long forms are the locale's own.
-    EXPECT_EQ(rptDateTimeMacro(1, Afternoon, russian), russian.toString(Afternoon.date(), QLocale::LongFormat));
+    EXPECT_EQ(rptDateTimeMacro(1, Afternoon, russian),
+              russian.toString(Afternoon.date(), QLocale::LongFormat));
     EXPECT_EQ(rptDateTimeMacro(4, Afternoon, QLocale::c()), "14:05:09");
 }
 
@@ -98,7 +116,9 @@ std::vector<std::string> runsOf(const std::string& text, const std::vector<std::
     return runs;
 }
 
-std::string macro(int index) { return TRptStreamWriter::pageMacro(index); }
+std::string macro(int index) {
+    return TRptStreamWriter::pageMacro(index);
+}
 
 TEST(PageMacros, ReplacesPageMacrosWhenThePageIsDrawn) {
     const std::vector<std::string> data = {"first line", "second line"};
@@ -112,7 +132,8 @@ TEST(PageMacros, ReplacesPageMacrosWhenThePageIsDrawn) {
         {macro(12), "4"},
         {macro(2) + " " + macro(7), "03/07/24 14:05"},
         {macro(13) + macro(14) + macro(15), "r13r14r15"},
-        {macro(16) + "|" + macro(17) + "|" + macro(18) + "|" + macro(35), "first line|second line||"},
+        {macro(16) + "|" + macro(17) + "|" + macro(18) + "|" + macro(35),
+         "first line|second line||"},
         {macro(36) + macro(99), ""},
         {std::string("[").append(TRptStreamWriter::variableMacro("TOTAL")) + "]", "[1234]"},
         {std::string("[").append(TRptStreamWriter::variableMacro("missing")) + "]", "[]"},
@@ -127,7 +148,11 @@ TEST(PageMacros, ReplacesPageMacrosWhenThePageIsDrawn) {
         EXPECT_EQ(runsOf(c.text, data), std::vector<std::string>{c.expected});
     }
     // Runs are split first, then each is expanded.
-    EXPECT_EQ(runsOf(macro(11) + "\x01" "B\x01" + macro(10), data),
+    EXPECT_EQ(runsOf(macro(11) +
+                         "\x01"
+                         "B\x01" +
+                         macro(10),
+                     data),
               (std::vector<std::string>{"4", "4"}));
 }
 

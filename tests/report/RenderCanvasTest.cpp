@@ -27,8 +27,10 @@ TEST(RptTransform, PutsInchesOnWholeDevicePixels) {
         {RptTransform::preview(96, 10), 8.5, 11, {82, 106}},
         {RptTransform::printer(600, 300, 0.25, 0.5), 1.0, 1.0, {450, 150}},
         {RptTransform::printer(600, 600, 0.25, 0.25), 0.0, 0.0, {-150, -150}},
-        {RptTransform::preview(96, 100, 5, 5), std::numeric_limits<double>::quiet_NaN(),
-         std::numeric_limits<double>::infinity(), {5, 5}},
+        {RptTransform::preview(96, 100, 5, 5),
+         std::numeric_limits<double>::quiet_NaN(),
+         std::numeric_limits<double>::infinity(),
+         {5, 5}},
         {RptTransform::preview(96, 100), 1e30, -1e30, {100000000, -100000000}},
     };
     for (const auto& c : cases) {
@@ -42,13 +44,13 @@ TEST(RptColor, ReadsColourValuesAndSystemColours) {
         uint32_t value;
         QRgb expected;
     } cases[] = {
-        {0x000000FF, qRgb(255, 0, 0)},      {0x0000FF00, qRgb(0, 255, 0)},
-        {0x00FF0000, qRgb(0, 0, 255)},      {0x00123456, qRgb(0x56, 0x34, 0x12)},
-        {0x80000005, qRgb(255, 255, 255)},  // window
-        {0x80000008, qRgb(0, 0, 0)},        // window text
-        {0x8000000F, qRgb(240, 240, 240)},  // button face
-        {0x800000FF, qRgb(0, 0, 0)},        // no such system colour
-        {0x02FFFFFF, qRgb(255, 255, 255)},  // palette-relative: the colour counts
+        {0x000000FF, qRgb(255, 0, 0)},     {0x0000FF00, qRgb(0, 255, 0)},
+        {0x00FF0000, qRgb(0, 0, 255)},     {0x00123456, qRgb(0x56, 0x34, 0x12)},
+        {0x80000005, qRgb(255, 255, 255)}, // window
+        {0x80000008, qRgb(0, 0, 0)},       // window text
+        {0x8000000F, qRgb(240, 240, 240)}, // button face
+        {0x800000FF, qRgb(0, 0, 0)},       // no such system colour
+        {0x02FFFFFF, qRgb(255, 255, 255)}, // palette-relative: the colour counts
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value);
@@ -146,9 +148,10 @@ TEST_F(RenderCanvas, PutsAFilledRectangleWhereTheTransformSays) {
         for (const QPoint inside : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()})
             EXPECT_EQ(image.pixel(inside), qRgb(255, 0, 0)) << inside.x() << "," << inside.y();
         for (const QPoint outside :
-             {r.topLeft() - QPoint(1, 0), r.topLeft() - QPoint(0, 1), r.bottomRight() + QPoint(1, 0),
-              r.bottomRight() + QPoint(0, 1)})
-            EXPECT_EQ(image.pixel(outside), qRgb(255, 255, 255)) << outside.x() << "," << outside.y();
+             {r.topLeft() - QPoint(1, 0), r.topLeft() - QPoint(0, 1),
+              r.bottomRight() + QPoint(1, 0), r.bottomRight() + QPoint(0, 1)})
+            EXPECT_EQ(image.pixel(outside), qRgb(255, 255, 255))
+                << outside.x() << "," << outside.y();
     }
 }
 
@@ -161,13 +164,16 @@ TEST_F(RenderCanvas, StandsTextOnItsBaselineWithItsAlignment) {
         int left;
         int right;
     } cases[] = {
-        {"left", [](TRptStreamWriter& w) { w.text(1, 2, "HHHH"); }, QRect(95, 192 - 26, 80, 27),
-         96, -1},
+        {"left", [](TRptStreamWriter& w) { w.text(1, 2, "HHHH"); }, QRect(95, 192 - 26, 80, 27), 96,
+         -1},
         {"right", [](TRptStreamWriter& w) { w.text(3, 2, "HHHH", RptAlign::Right); },
          QRect(288 - 80, 192 - 26, 81, 27), -1, 288},
         {"centre", [](TRptStreamWriter& w) { w.text(2, 2, "HHHH", RptAlign::Center); },
          QRect(192 - 40, 192 - 26, 81, 27), -1, -1},
-        {"clipped", [](TRptStreamWriter& w) { w.textClipped({1, 1, 1.25f, 3}, 1, 2, "HHHHHHHHHH"); },
+        {"clipped",
+         [](TRptStreamWriter& w) {
+             w.textClipped({1, 1, 1.25f, 3}, 1, 2, "HHHHHHHHHH");
+         },
          QRect(96, 192 - 26, 24, 27), 96, -1},
     };
     for (const auto& c : cases) {
@@ -179,8 +185,8 @@ TEST_F(RenderCanvas, StandsTextOnItsBaselineWithItsAlignment) {
                                    RptTransform::preview(96, 100));
         const QRect ink = inkOf(image);
         ASSERT_FALSE(ink.isNull());
-        EXPECT_TRUE(c.within.contains(ink)) << ink.x() << "," << ink.y() << " " << ink.width()
-                                            << "x" << ink.height();
+        EXPECT_TRUE(c.within.contains(ink))
+            << ink.x() << "," << ink.y() << " " << ink.width() << "x" << ink.height();
         EXPECT_GE(ink.bottom(), 192 - 2) << "capitals reach the baseline";
         EXPECT_GE(ink.height(), 12) << "a 24-pixel font draws tall capitals";
         if (c.left >= 0) {
@@ -238,9 +244,9 @@ TEST_F(RenderCanvas, FillsShapesWithTheBrushAndDropsClearOnes) {
                                    w.rectangle({0.5f, 2.5f, 1.5f, 3});
                                }),
                                RptTransform::preview(96, 100));
-    EXPECT_EQ(image.pixel(192, 144), qRgb(0, 255, 0));  // the ellipse's centre
-    EXPECT_EQ(image.pixel(98, 98), qRgb(255, 255, 255)); // its bounding corner stays white
-    EXPECT_EQ(image.pixel(48, 240), qRgb(0, 0, 0));      // the rectangle's outline
+    EXPECT_EQ(image.pixel(192, 144), qRgb(0, 255, 0));    // the ellipse's centre
+    EXPECT_EQ(image.pixel(98, 98), qRgb(255, 255, 255));  // its bounding corner stays white
+    EXPECT_EQ(image.pixel(48, 240), qRgb(0, 0, 0));       // the rectangle's outline
     EXPECT_EQ(image.pixel(96, 260), qRgb(255, 255, 255)); // and nothing inside
 }
 

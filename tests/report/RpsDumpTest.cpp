@@ -16,7 +16,9 @@ QByteArray sampleStream() {
         [](TRptStreamWriter& w) {
             w.setReportVariable(cp1251("Итог"), "12");
             w.beginPage();
-            w.text(1, 2, cp1251("Привет \"мир\"\x01" "B\x01"));
+            w.text(1, 2,
+                   cp1251("Привет \"мир\"\x01"
+                          "B\x01"));
             w.setBold(true);
             w.rectangle({0.5f, 0.5f, 8, 10.5f});
             w.drawPicture(RptGraphic{1, "BMxx"}, 1, 1);

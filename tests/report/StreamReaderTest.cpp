@@ -77,8 +77,8 @@ TEST(StreamReader, ReadsBackEveryRecordTheWriterWrites) {
         w.embedData("payload", "note", {1, 2, 3, 4});
         w.setFrameMode(3);
         w.setLineSpacing(0.25, 0.5, 1);
-        w.setFont(RptFont{"Courier New", 0x0000FF, 2, 0.5f, 0, true, true, true, true, true,
-                          true, 90, 7, 204});
+        w.setFont(RptFont{"Courier New", 0x0000FF, 2, 0.5f, 0, true, true, true, true, true, true,
+                          90, 7, 204});
         w.setPen(RptPen{0x00FF00, 14, 6, 0.03125f});
         w.setBrush(RptBrush{0x123456, 7, ico});
         w.setScale(50, 200);
@@ -411,12 +411,15 @@ TEST(StreamReader, ReportsDamagedStreamsWithoutCrashing) {
              return s.bytes;
          },
          "Report file is damaged: the page count is negative."},
-        {"string past the end", [] { return onePage(2017, QByteArray("\x1E\x32" "abc")); },
+        {"string past the end",
+         [] {
+             return onePage(2017, QByteArray("\x1E\x32"
+                                             "abc"));
+         },
          "Stream read error"},
         {"two-byte length past the end", [] { return onePage(2017, QByteArray("\x1E\xFF\xFF")); },
          "Stream read error"},
-        {"negative polygon count",
-         [] { return onePage(2017, StreamBytes().b(14).i16(-1).bytes); },
+        {"negative polygon count", [] { return onePage(2017, StreamBytes().b(14).i16(-1).bytes); },
          "Report file is damaged: a polygon has a negative point count."},
         {"polygon longer than the data",
          [] { return onePage(2017, StreamBytes().b(15).i16(32767).f(1).f(1).bytes); },
@@ -459,16 +462,21 @@ TEST(StreamReader, ReportsDamagedStreamsWithoutCrashing) {
          "Report file is damaged: a variable value refers to 90, not before 90."},
         {"value reference forward",
          [] {
-             return withValues([](StreamBytes& s, qsizetype) {
-                 s.b(37).s("B").b(4).b(255).i32(5000);
-             });
+             return withValues(
+                 [](StreamBytes& s, qsizetype) { s.b(37).s("B").b(4).b(255).i32(5000); });
          },
          "Report file is damaged: a variable value refers to 5000, not before 90."},
         {"value length beyond its data",
-         [] { return withValues([](StreamBytes& s, qsizetype) { s.b(37).s("B").b(2).b(3).raw("ab"); }); },
+         [] {
+             return withValues(
+                 [](StreamBytes& s, qsizetype) { s.b(37).s("B").b(2).b(3).raw("ab"); });
+         },
          "Report file is damaged: a variable value at 90 is longer than its data."},
         {"value reference without position",
-         [] { return withValues([](StreamBytes& s, qsizetype) { s.b(37).s("B").b(2).b(254).raw("ab"); }); },
+         [] {
+             return withValues(
+                 [](StreamBytes& s, qsizetype) { s.b(37).s("B").b(2).b(254).raw("ab"); });
+         },
          "Report file is damaged: a variable value at 90 has no reference."},
         {"value references nested too deeply",
          [] {
@@ -492,8 +500,7 @@ TEST(StreamReader, ReportsDamagedStreamsWithoutCrashing) {
          "Report file is damaged: the pages end before page 4."},
         {"next link to itself", [] { return withLink(0, 1, 63); },
          "Report file is damaged: the link after page 1 leads nowhere."},
-        {"next link back to the first page",
-         [] { return withLink(1, 1, 63); },
+        {"next link back to the first page", [] { return withLink(1, 1, 63); },
          "Report file is damaged: the link after page 2 leads nowhere."},
         {"next link past the end", [] { return withLink(0, 1, 1 << 30); },
          "Report file is damaged: the link after page 1 leads nowhere."},

@@ -93,11 +93,11 @@ TEST(StreamWriter, OnePageHasNoLinksAndCountOne) {
         },
         titleT);
     ASSERT_GT(bytes.size(), HeaderTSize + 19);
-    EXPECT_EQ(int16At(bytes, 5), 1);                  // page count
-    EXPECT_EQ(uint8_t(bytes[HeaderTSize]), 80);       // page code
-    EXPECT_EQ(int32At(bytes, HeaderTSize + 1), 0);    // previous
-    EXPECT_EQ(int32At(bytes, HeaderTSize + 5), 0);    // next
-    EXPECT_EQ(int16At(bytes, HeaderTSize + 9), 1);    // page number
+    EXPECT_EQ(int16At(bytes, 5), 1);               // page count
+    EXPECT_EQ(uint8_t(bytes[HeaderTSize]), 80);    // page code
+    EXPECT_EQ(int32At(bytes, HeaderTSize + 1), 0); // previous
+    EXPECT_EQ(int32At(bytes, HeaderTSize + 5), 0); // next
+    EXPECT_EQ(int16At(bytes, HeaderTSize + 9), 1); // page number
     EXPECT_EQ(uint8_t(bytes.back()), 82);
 }
 
@@ -106,8 +106,8 @@ TEST(StreamWriter, StringsUseOneOrTwoLengthBytes) {
         int length;
         std::vector<uint8_t> lengthBytes;
     } cases[] = {
-        {0, {0}},          {1, {1}},          {191, {191}},       {192, {192, 192}},
-        {255, {192, 255}}, {256, {193, 0}},   {300, {193, 44}},   {16383, {255, 255}},
+        {0, {0}},          {1, {1}},        {191, {191}},     {192, {192, 192}},
+        {255, {192, 255}}, {256, {193, 0}}, {300, {193, 44}}, {16383, {255, 255}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.length);
@@ -175,8 +175,8 @@ TEST(StreamWriter, WritesStateOnlyWhenChangedAndRepeatsItOnEveryPage) {
     const RecordingRender replay = replayAll(writeStream([&](TRptStreamWriter& w) {
         w.beginPage();
         w.setBold(true);
-        w.setBold(true);        // same again: nothing
-        w.setPenColor(0);       // the default: nothing
+        w.setBold(true);  // same again: nothing
+        w.setPenColor(0); // the default: nothing
         w.setFontColor(255);
         w.setFontColor(255);
         w.setBrushBitmap(tile);
@@ -229,7 +229,10 @@ TEST(StreamWriter, RepeatsVariablesAsReferencesToTheirFirstValue) {
     reference.append(reinterpret_cast<const char*>(&v), 4);
     EXPECT_EQ(bytes.count(reference), 2);
     EXPECT_EQ(bytes.count(literal), 1);
-    EXPECT_EQ(bytes.count(QByteArray("\x05Short\x04\x04" "abcd", 12)), 3);
+    EXPECT_EQ(bytes.count(QByteArray("\x05Short\x04\x04"
+                                     "abcd",
+                                     12)),
+              3);
 
     const RecordingRender replay = replayAll(bytes);
     for (int page = 1; page <= 3; ++page) {
@@ -252,8 +255,8 @@ TEST(StreamWriter, WritesAPictureOnceAndThenRefersToIt) {
     const QByteArray data = QByteArray("\x10\0\0\0", 4) + "BM-picture-bytes";
     const qsizetype sizeAt = bytes.indexOf(data);
     ASSERT_GT(sizeAt, 0);
-    EXPECT_EQ(uint8_t(bytes[sizeAt - 1]), 1);  // kind: bitmap
-    EXPECT_EQ(uint8_t(bytes[sizeAt - 2]), 5);  // record 5
+    EXPECT_EQ(uint8_t(bytes[sizeAt - 1]), 1); // kind: bitmap
+    EXPECT_EQ(uint8_t(bytes[sizeAt - 2]), 5); // record 5
     QByteArray reuse("\x15\x81", 2);          // record 21, bitmap kind + 128
     const int32_t at = int32_t(sizeAt);
     reuse.append(reinterpret_cast<const char*>(&at), 4);

@@ -8,9 +8,13 @@
 namespace zamt {
 namespace {
 
-std::string num(double value) { return QString::number(value, 'g', 7).toStdString(); }
+std::string num(double value) {
+    return QString::number(value, 'g', 7).toStdString();
+}
 
-std::string point(RptPoint p) { return num(p.x) + " " + num(p.y); }
+std::string point(RptPoint p) {
+    return num(p.x) + " " + num(p.y);
+}
 
 std::string rect(const RptRect& r) {
     return num(r.x1) + " " + num(r.y1) + " " + num(r.x2) + " " + num(r.y2);
@@ -54,7 +58,9 @@ std::string graphic(const RptGraphic& g) {
     return out;
 }
 
-std::string onOff(bool on) { return on ? "on" : "off"; }
+std::string onOff(bool on) {
+    return on ? "on" : "off";
+}
 
 } // namespace
 
@@ -93,14 +99,24 @@ void RptDumpRender::chord(const RptArc& a) {
 void RptDumpRender::pie(const RptArc& a) {
     line("pie ") << rect(a.bounds) << " from " << point(a.start) << " to " << point(a.end) << '\n';
 }
-void RptDumpRender::ellipse(const RptRect& r) { line("ellipse ") << rect(r) << '\n'; }
-void RptDumpRender::fillRect(const RptRect& r) { line("fill rectangle ") << rect(r) << '\n'; }
-void RptDumpRender::rectangle(const RptRect& r) { line("rectangle ") << rect(r) << '\n'; }
+void RptDumpRender::ellipse(const RptRect& r) {
+    line("ellipse ") << rect(r) << '\n';
+}
+void RptDumpRender::fillRect(const RptRect& r) {
+    line("fill rectangle ") << rect(r) << '\n';
+}
+void RptDumpRender::rectangle(const RptRect& r) {
+    line("rectangle ") << rect(r) << '\n';
+}
 void RptDumpRender::roundRect(const RptRect& r, float cw, float ch) {
     line("rounded rectangle ") << rect(r) << " corner " << num(cw) << ' ' << num(ch) << '\n';
 }
-void RptDumpRender::moveTo(RptPoint p) { line("move to ") << point(p) << '\n'; }
-void RptDumpRender::lineTo(RptPoint p) { line("line to ") << point(p) << '\n'; }
+void RptDumpRender::moveTo(RptPoint p) {
+    line("move to ") << point(p) << '\n';
+}
+void RptDumpRender::lineTo(RptPoint p) {
+    line("line to ") << point(p) << '\n';
+}
 void RptDumpRender::polygon(const std::vector<RptPoint>& points) {
     std::ostream& o = line("polygon");
     for (const RptPoint& p : points)
@@ -158,43 +174,85 @@ void RptDumpRender::setFont(const RptFont& f) {
 void RptDumpRender::setFontName(const std::string& name) {
     line("font name ") << quoted(name) << '\n';
 }
-void RptDumpRender::setFontColor(int32_t c) { line("font colour ") << color(c) << '\n'; }
-void RptDumpRender::setFontPitch(uint8_t v) { line("font pitch ") << int(v) << '\n'; }
+void RptDumpRender::setFontColor(int32_t c) {
+    line("font colour ") << color(c) << '\n';
+}
+void RptDumpRender::setFontPitch(uint8_t v) {
+    line("font pitch ") << int(v) << '\n';
+}
 void RptDumpRender::setFontHeight(float h, float h2) {
     line("font height ") << num(h) << ' ' << num(h2) << '\n';
 }
-void RptDumpRender::setBold(bool on) { line("bold ") << onOff(on) << '\n'; }
-void RptDumpRender::setUnderline(bool on) { line("underline ") << onOff(on) << '\n'; }
-void RptDumpRender::setItalic(bool on) { line("italic ") << onOff(on) << '\n'; }
-void RptDumpRender::setStrikeOut(bool on) { line("strike-out ") << onOff(on) << '\n'; }
-void RptDumpRender::setSuperscript(bool on) { line("superscript ") << onOff(on) << '\n'; }
-void RptDumpRender::setSubscript(bool on) { line("subscript ") << onOff(on) << '\n'; }
-void RptDumpRender::setFontRotation(int16_t d) { line("font rotation ") << d << '\n'; }
-void RptDumpRender::setFontAttribute(uint8_t v) { line("font attribute ") << int(v) << '\n'; }
-void RptDumpRender::setFontCharset(uint8_t v) { line("font charset ") << int(v) << '\n'; }
+void RptDumpRender::setBold(bool on) {
+    line("bold ") << onOff(on) << '\n';
+}
+void RptDumpRender::setUnderline(bool on) {
+    line("underline ") << onOff(on) << '\n';
+}
+void RptDumpRender::setItalic(bool on) {
+    line("italic ") << onOff(on) << '\n';
+}
+void RptDumpRender::setStrikeOut(bool on) {
+    line("strike-out ") << onOff(on) << '\n';
+}
+void RptDumpRender::setSuperscript(bool on) {
+    line("superscript ") << onOff(on) << '\n';
+}
+void RptDumpRender::setSubscript(bool on) {
+    line("subscript ") << onOff(on) << '\n';
+}
+void RptDumpRender::setFontRotation(int16_t d) {
+    line("font rotation ") << d << '\n';
+}
+void RptDumpRender::setFontAttribute(uint8_t v) {
+    line("font attribute ") << int(v) << '\n';
+}
+void RptDumpRender::setFontCharset(uint8_t v) {
+    line("font charset ") << int(v) << '\n';
+}
 
 void RptDumpRender::setPen(const RptPen& p) {
     line("pen colour ") << color(p.color) << " mode " << int(p.mode) << " style " << int(p.style)
                         << " width " << num(p.width) << '\n';
 }
-void RptDumpRender::setPenColor(int32_t c) { line("pen colour ") << color(c) << '\n'; }
-void RptDumpRender::setPenMode(uint8_t v) { line("pen mode ") << int(v) << '\n'; }
-void RptDumpRender::setPenStyle(uint8_t v) { line("pen style ") << int(v) << '\n'; }
-void RptDumpRender::setPenWidth(float w) { line("pen width ") << num(w) << '\n'; }
+void RptDumpRender::setPenColor(int32_t c) {
+    line("pen colour ") << color(c) << '\n';
+}
+void RptDumpRender::setPenMode(uint8_t v) {
+    line("pen mode ") << int(v) << '\n';
+}
+void RptDumpRender::setPenStyle(uint8_t v) {
+    line("pen style ") << int(v) << '\n';
+}
+void RptDumpRender::setPenWidth(float w) {
+    line("pen width ") << num(w) << '\n';
+}
 void RptDumpRender::setBrush(const RptBrush& b) {
     line("brush colour ") << color(b.color) << " style " << int(b.style) << " bitmap "
                           << (b.bitmap ? graphic(*b.bitmap) : std::string("none")) << '\n';
 }
-void RptDumpRender::setBrushColor(int32_t c) { line("brush colour ") << color(c) << '\n'; }
-void RptDumpRender::setBrushStyle(uint8_t v) { line("brush style ") << int(v) << '\n'; }
+void RptDumpRender::setBrushColor(int32_t c) {
+    line("brush colour ") << color(c) << '\n';
+}
+void RptDumpRender::setBrushStyle(uint8_t v) {
+    line("brush style ") << int(v) << '\n';
+}
 void RptDumpRender::setBrushBitmap(const std::optional<RptGraphic>& b) {
     line("brush bitmap ") << (b ? graphic(*b) : std::string("none")) << '\n';
 }
 
-void RptDumpRender::setScaleX(float v) { line("horizontal scale ") << num(v) << '\n'; }
-void RptDumpRender::setScaleY(float v) { line("vertical scale ") << num(v) << '\n'; }
-void RptDumpRender::setBackgroundMode(uint8_t v) { line("background mode ") << int(v) << '\n'; }
-void RptDumpRender::setFrameMode(uint8_t v) { line("frame mode ") << int(v) << '\n'; }
+void RptDumpRender::setScaleX(float v) {
+    line("horizontal scale ") << num(v) << '\n';
+}
+void RptDumpRender::setScaleY(float v) {
+    line("vertical scale ") << num(v) << '\n';
+}
+void RptDumpRender::setBackgroundMode(uint8_t v) {
+    line("background mode ") << int(v) << '\n';
+}
+void RptDumpRender::setFrameMode(uint8_t v) {
+    line("frame mode ") << int(v) << '\n';
+}
 void RptDumpRender::setLineSpacing(float a, float b, float c) {
     line("line spacing ") << num(a) << ' ' << num(b) << ' ' << num(c) << '\n';
 }

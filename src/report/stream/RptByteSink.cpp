@@ -14,7 +14,9 @@ namespace {
 // static_assert keeps honest.
 static_assert(std::endian::native == std::endian::little);
 
-[[noreturn]] void writeError() { throw AppError(QStringLiteral("Stream write error")); }
+[[noreturn]] void writeError() {
+    throw AppError(QStringLiteral("Stream write error"));
+}
 
 } // namespace
 

@@ -20,7 +20,9 @@ RptByteSource::RptByteSource(QIODevice* device) : device_(device) {
     size_ = device_->size();
 }
 
-void RptByteSource::readError() { throw AppError(QStringLiteral("Stream read error")); }
+void RptByteSource::readError() {
+    throw AppError(QStringLiteral("Stream read error"));
+}
 
 void RptByteSource::seek(qint64 position) {
     if (position < 0 || position > size_)
@@ -45,7 +47,9 @@ const char* RptByteSource::take(qint64 count) {
     return data;
 }
 
-uint8_t RptByteSource::byte() { return uint8_t(*take(1)); }
+uint8_t RptByteSource::byte() {
+    return uint8_t(*take(1));
+}
 
 int16_t RptByteSource::int16() {
     int16_t value;

@@ -4,6 +4,8 @@
 
 namespace zamt {
 
-QString rptNameKey(std::string_view name) { return fromCp1251(name).toCaseFolded(); }
+QString rptNameKey(std::string_view name) {
+    return fromCp1251(name).toCaseFolded();
+}
 
 } // namespace zamt

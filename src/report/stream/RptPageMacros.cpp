@@ -22,7 +22,9 @@ QChar separatorOf(const QString& format, QChar fallback) {
     return fallback;
 }
 
-QString twoDigits(int value) { return QStringLiteral("%1").arg(value % 100, 2, 10, QLatin1Char('0')); }
+QString twoDigits(int value) {
+    return QStringLiteral("%1").arg(value % 100, 2, 10, QLatin1Char('0'));
+}
 
 QString longTime(const QTime& time, const QLocale& locale) {
     // The report shows the time only, without the time zone the long format ends with.
@@ -39,9 +41,8 @@ std::vector<std::string> rptTextRuns(std::string_view text) {
     size_t at = 0;
     while (at <= text.size()) {
         const size_t command = text.find(RptCode::InlineCommand, at);
-        const std::string_view run = text.substr(at, command == std::string_view::npos
-                                                         ? std::string_view::npos
-                                                         : command - at);
+        const std::string_view run = text.substr(
+            at, command == std::string_view::npos ? std::string_view::npos : command - at);
         if (!run.empty())
             runs.emplace_back(run);
         if (command == std::string_view::npos)
@@ -116,7 +117,9 @@ std::string macroValue(int index, const RptMacroValues& values) {
     return {};
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 

@@ -15,7 +15,7 @@ struct RptTransform {
     double zoom = 100; // percent
     int offsetX = 0;
     int offsetY = 0;
-    double left = 0;   // unprintable margins, inches
+    double left = 0; // unprintable margins, inches
     double top = 0;
 
     static RptTransform preview(double ppi, double zoom, int offsetX = 0, int offsetY = 0);

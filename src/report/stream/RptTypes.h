@@ -47,32 +47,34 @@ struct RptGraphic {
 struct RptFont {
     std::string name = "Arial";
     int32_t color = 0;
-    uint8_t pitch = 0;                // 0 default, 1 variable, 2 fixed
-    float height = 10.0f / 72.0f;     // inches
-    float height2 = 0;                // second size value, kept as read
+    uint8_t pitch = 0;            // 0 default, 1 variable, 2 fixed
+    float height = 10.0f / 72.0f; // inches
+    float height2 = 0;            // second size value, kept as read
     bool bold = false;
     bool underline = false;
     bool italic = false;
     bool strikeOut = false;
     bool superscript = false;
     bool subscript = false;
-    int16_t rotation = 0;             // degrees, counter-clockwise
+    int16_t rotation = 0; // degrees, counter-clockwise
     uint8_t attribute = 0;
-    uint8_t charset = 1;              // the default character set
+    uint8_t charset = 1; // the default character set
     bool operator==(const RptFont&) const = default;
 };
 
 struct RptPen {
     int32_t color = 0;
-    uint8_t mode = 4;  // copy
-    uint8_t style = 0; // 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot, 5 clear, 6 inside frame
-    float width = 0;   // inches; 0 is the thinnest line the device draws
+    uint8_t mode = 4; // copy
+    uint8_t style =
+        0;           // 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot, 5 clear, 6 inside frame
+    float width = 0; // inches; 0 is the thinnest line the device draws
     bool operator==(const RptPen&) const = default;
 };
 
 struct RptBrush {
     int32_t color = 0xFFFFFF;
-    uint8_t style = 0; // 0 solid, 1 clear, 2 horizontal, 3 vertical, 4 and 5 diagonal, 6 cross, 7 diagonal cross
+    uint8_t style = 0; // 0 solid, 1 clear, 2 horizontal, 3 vertical, 4 and 5 diagonal, 6 cross, 7
+                       // diagonal cross
     std::optional<RptGraphic> bitmap;
     bool operator==(const RptBrush&) const = default;
 };
@@ -105,8 +107,8 @@ struct RptStreamHeader {
 
 // One page block as the reader found it.
 struct RptPageInfo {
-    int index = 0;      // 1 for the first block of the stream
-    int number = 0;     // the page number stored in the block
+    int index = 0;  // 1 for the first block of the stream
+    int number = 0; // the page number stored in the block
     float paperWidth = 0;
     float paperHeight = 0;
     qint64 position = 0; // of the page code

@@ -53,7 +53,11 @@ void TRptRender::setFrameMode(uint8_t) {}
 void TRptRender::setLineSpacing(float, float, float) {}
 void TRptRender::setReportVariable(const std::string&, const std::string&) {}
 void TRptRender::skipped(const RptSkipped&) {}
-std::string TRptRender::macroValue(int) const { return {}; }
-std::optional<std::string> TRptRender::macroLine(int) const { return std::nullopt; }
+std::string TRptRender::macroValue(int) const {
+    return {};
+}
+std::optional<std::string> TRptRender::macroLine(int) const {
+    return std::nullopt;
+}
 
 } // namespace zamt

@@ -119,7 +119,9 @@ void TRptRenderCanvas::setFontName(const std::string& name) {
     font_.name = name;
     fontDirty_ = true;
 }
-void TRptRenderCanvas::setFontColor(int32_t color) { font_.color = color; }
+void TRptRenderCanvas::setFontColor(int32_t color) {
+    font_.color = color;
+}
 void TRptRenderCanvas::setFontPitch(uint8_t pitch) {
     font_.pitch = pitch;
     fontDirty_ = true;
@@ -153,19 +155,35 @@ void TRptRenderCanvas::setSubscript(bool on) {
     font_.subscript = on;
     fontDirty_ = true;
 }
-void TRptRenderCanvas::setFontRotation(int16_t degrees) { font_.rotation = degrees; }
+void TRptRenderCanvas::setFontRotation(int16_t degrees) {
+    font_.rotation = degrees;
+}
 
-void TRptRenderCanvas::setPen(const RptPen& pen) { pen_ = pen; }
-void TRptRenderCanvas::setPenColor(int32_t color) { pen_.color = color; }
-void TRptRenderCanvas::setPenMode(uint8_t mode) { pen_.mode = mode; }
-void TRptRenderCanvas::setPenStyle(uint8_t style) { pen_.style = style; }
-void TRptRenderCanvas::setPenWidth(float width) { pen_.width = width; }
-void TRptRenderCanvas::setBrush(const RptBrush& brush) { brush_ = brush; }
+void TRptRenderCanvas::setPen(const RptPen& pen) {
+    pen_ = pen;
+}
+void TRptRenderCanvas::setPenColor(int32_t color) {
+    pen_.color = color;
+}
+void TRptRenderCanvas::setPenMode(uint8_t mode) {
+    pen_.mode = mode;
+}
+void TRptRenderCanvas::setPenStyle(uint8_t style) {
+    pen_.style = style;
+}
+void TRptRenderCanvas::setPenWidth(float width) {
+    pen_.width = width;
+}
+void TRptRenderCanvas::setBrush(const RptBrush& brush) {
+    brush_ = brush;
+}
 void TRptRenderCanvas::setBrushColor(int32_t color) {
     brush_.color = color;
     brush_.bitmap.reset();
 }
-void TRptRenderCanvas::setBrushStyle(uint8_t style) { brush_.style = style; }
+void TRptRenderCanvas::setBrushStyle(uint8_t style) {
+    brush_.style = style;
+}
 void TRptRenderCanvas::setBrushBitmap(const std::optional<RptGraphic>& bitmap) {
     brush_.bitmap = bitmap;
 }
@@ -282,7 +300,9 @@ void TRptRenderCanvas::roundRect(const RptRect& rect, float cornerWidth, float c
     painter_->drawRoundedRect(r, std::isfinite(rx) ? rx : 0.0, std::isfinite(ry) ? ry : 0.0);
 }
 
-void TRptRenderCanvas::moveTo(RptPoint point) { position_ = transform_.point(point.x, point.y); }
+void TRptRenderCanvas::moveTo(RptPoint point) {
+    position_ = transform_.point(point.x, point.y);
+}
 
 void TRptRenderCanvas::lineTo(RptPoint point) {
     const QPoint to = transform_.point(point.x, point.y);
@@ -309,9 +329,15 @@ void TRptRenderCanvas::polyline(const std::vector<RptPoint>& points) {
     painter_->drawPolyline(device);
 }
 
-void TRptRenderCanvas::arc(const RptArc& arc) { drawCurve(arc, 0); }
-void TRptRenderCanvas::chord(const RptArc& chord) { drawCurve(chord, 1); }
-void TRptRenderCanvas::pie(const RptArc& pie) { drawCurve(pie, 2); }
+void TRptRenderCanvas::arc(const RptArc& arc) {
+    drawCurve(arc, 0);
+}
+void TRptRenderCanvas::chord(const RptArc& chord) {
+    drawCurve(chord, 1);
+}
+void TRptRenderCanvas::pie(const RptArc& pie) {
+    drawCurve(pie, 2);
+}
 
 // The curve runs counter-clockwise from where the line from the centre to the
 // start point crosses the ellipse to where the line to the end point does.

@@ -156,7 +156,8 @@ void TRptStreamReader::seekPage(int index) {
     int startIndex = 1 + below * CheckpointSpacing;
     qint64 startPos = checkpoints_[size_t(below)];
     const size_t above = size_t((index - 1) / CheckpointSpacing + 1);
-    if (above < checkpoints_.size() && int(above) * CheckpointSpacing + 1 - index < index - startIndex) {
+    if (above < checkpoints_.size() &&
+        int(above) * CheckpointSpacing + 1 - index < index - startIndex) {
         startIndex = int(above) * CheckpointSpacing + 1;
         startPos = checkpoints_[above];
     }
@@ -527,11 +528,13 @@ RptGraphic TRptStreamReader::readGraphic() {
     const qint64 at = in_.int32();
     const qint64 resume = in_.pos();
     if (at < 0 || at + 4 > kindPos)
-        damaged(QStringLiteral("a picture refers to data at %1, not before %2").arg(at).arg(kindPos));
+        damaged(
+            QStringLiteral("a picture refers to data at %1, not before %2").arg(at).arg(kindPos));
     in_.seek(at);
     const qint64 size = in_.int32();
     if (size < 0 || size > kindPos - at - 4)
-        damaged(QStringLiteral("a picture refers to data at %1, not before %2").arg(at).arg(kindPos));
+        damaged(
+            QStringLiteral("a picture refers to data at %1, not before %2").arg(at).arg(kindPos));
     g.data = in_.bytes(size);
     g.dataPosition = at;
     g.reused = true;
@@ -557,7 +560,8 @@ std::string TRptStreamReader::readValue(int depth) {
     std::memcpy(&stored, bytes.constData(), 4);
     const qint64 at = std::llabs(qint64(stored));
     if (at >= valuePos)
-        damaged(QStringLiteral("a variable value refers to %1, not before %2").arg(at).arg(valuePos));
+        damaged(
+            QStringLiteral("a variable value refers to %1, not before %2").arg(at).arg(valuePos));
     if (depth >= MaxValueDepth)
         damaged(QStringLiteral("variable values refer to each other too deeply"));
     const qint64 resume = in_.pos();

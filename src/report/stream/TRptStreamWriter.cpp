@@ -10,7 +10,9 @@
 namespace zamt {
 namespace {
 
-uint8_t flagByte(bool on) { return on ? 1 : 0; }
+uint8_t flagByte(bool on) {
+    return on ? 1 : 0;
+}
 
 // Pictures are recognised by kind and content; a digest keeps the table small.
 QByteArray pictureKey(const RptGraphic& graphic) {
@@ -32,8 +34,7 @@ void TRptStreamWriter::setPaperSize(double width, double height) {
     pageHeight_ = float(height);
 }
 
-void TRptStreamWriter::setUnprintableMargins(double left, double right, double top,
-                                             double bottom) {
+void TRptStreamWriter::setUnprintableMargins(double left, double right, double top, double bottom) {
     header_.marginLeft = float(left);
     header_.marginRight = float(right);
     header_.marginTop = float(top);
@@ -146,7 +147,9 @@ void TRptStreamWriter::endJob() {
     jobOpen_ = false;
 }
 
-void TRptStreamWriter::markPageInvalid() { pageInvalid_ = true; }
+void TRptStreamWriter::markPageInvalid() {
+    pageInvalid_ = true;
+}
 
 void TRptStreamWriter::requirePage(const char* what) const {
     if (!pageOpen_)
@@ -513,8 +516,8 @@ void TRptStreamWriter::putString(std::string_view text) {
     RptByteSink& out = *sink_;
     const size_t length = text.size();
     if (length > size_t(RptCode::MaxStringLength))
-        throw AppError(QStringLiteral("A text of %1 characters is too long for a page file.")
-                           .arg(length));
+        throw AppError(
+            QStringLiteral("A text of %1 characters is too long for a page file.").arg(length));
     if (length < 192) {
         out.putByte(uint8_t(length));
     } else {
@@ -587,8 +590,7 @@ void TRptStreamWriter::text(double x, double y, std::string_view text, RptAlign 
     putTextRecord(code, x, y, text);
 }
 
-void TRptStreamWriter::textClipped(const RptRect& clip, double x, double y,
-                                   std::string_view text) {
+void TRptStreamWriter::textClipped(const RptRect& clip, double x, double y, std::string_view text) {
     requirePage("text");
     if (!pageOut_)
         return;
@@ -718,8 +720,8 @@ void TRptStreamWriter::stretchBitmap(const RptGraphic& bitmap, const RptRect& re
     putRect(rect);
 }
 
-void TRptStreamWriter::stretchBitmapArea(const RptGraphic& bitmap, double x, double y,
-                                         double width, double height) {
+void TRptStreamWriter::stretchBitmapArea(const RptGraphic& bitmap, double x, double y, double width,
+                                         double height) {
     requirePage("picture");
     if (!pageOut_)
         return;
