@@ -52,7 +52,7 @@ const RptStreamHeader& TRptStreamReader::readHeader() {
         throw AppError(
             QStringLiteral("Unexpected header code [%1] found in report file.").arg(h.code));
     }
-    // The writer fills in its own title; an older stream has none.
+    // The header's default title is the writer's; an older stream carries none.
     h.title.clear();
     header_.version = h.version; // readString looks at it
     if (h.version > RptCode::Version2009)
