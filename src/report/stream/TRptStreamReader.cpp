@@ -12,7 +12,7 @@ namespace {
 
 // Every this many pages the reader remembers where a page lies, so that no
 // request walks more than half of it along the chain.
-constexpr int CheckpointSpacing = 64;
+constexpr int CheckpointSpacing = 16;
 // Code, previous, next and number: the least a page block holds before its paper size.
 constexpr qint64 PageHeadSize = 11;
 

@@ -96,7 +96,7 @@ private:
     bool headerRead_ = false;
     qint64 firstPage_ = 0; // where the first page block starts
     PageHead current_;
-    // Positions of pages 1, 65, 129, ... as far as the reader has been.
+    // Positions of pages 1, 17, 33, ... as far as the reader has been.
     std::vector<qint64> checkpoints_;
 
     QDateTime reportTime_;
