@@ -24,7 +24,8 @@ QDialog* helpWindow(QWidget* owner) {
     if (window.isNull()) {
         window = new QDialog(owner, Qt::Window);
         window->setObjectName(QStringLiteral("HelpWindow"));
-        window->resize(560, 480);
+        // Wide enough for the help file's lines of up to 80 characters.
+        window->resize(720, 540);
         auto* layout = new QVBoxLayout(window);
         auto* browser = new QTextBrowser(window);
         browser->setObjectName(QStringLiteral("HelpText"));
