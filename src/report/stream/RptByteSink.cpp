@@ -14,7 +14,7 @@ namespace {
 // static_assert keeps honest.
 static_assert(std::endian::native == std::endian::little);
 
-[[noreturn]] void writeError() {
+[[noreturn]] void sinkWriteError() {
     throw AppError(QStringLiteral("Stream write error"));
 }
 
@@ -48,12 +48,12 @@ void RptByteSink::flush() {
 
 void RptByteSink::writeDevice(const char* data, qint64 size) {
     if (device_->write(data, size) != size)
-        writeError();
+        sinkWriteError();
 }
 
 void RptByteSink::seekDevice(qint64 at) {
     if (!device_->seek(base_ + at))
-        writeError();
+        sinkWriteError();
 }
 
 void RptByteSink::patchInt16(qint64 at, int16_t value) {
@@ -93,7 +93,7 @@ void RptByteSink::finish() {
     // A cancelled page had already reached the device; cut it off where we can.
     if (auto* file = qobject_cast<QFileDevice*>(device_)) {
         if (!file->resize(base_ + flushed_))
-            writeError();
+            sinkWriteError();
     } else if (auto* buffer = qobject_cast<QBuffer*>(device_)) {
         buffer->buffer().resize(base_ + flushed_);
     }

@@ -10,7 +10,7 @@ namespace {
 
 static_assert(std::endian::native == std::endian::little);
 
-constexpr qint64 WindowSize = 16384;
+constexpr qint64 SourceWindowSize = 16384;
 
 } // namespace
 
@@ -36,7 +36,7 @@ const char* RptByteSource::take(qint64 count) {
         readError();
     const qint64 offset = pos_ - windowPos_;
     if (offset < 0 || offset + count > window_.size()) {
-        const qint64 length = std::min(std::max(count, WindowSize), remaining());
+        const qint64 length = std::min(std::max(count, SourceWindowSize), remaining());
         window_.resize(length);
         if (!device_->seek(pos_) || device_->read(window_.data(), length) != length)
             readError();
@@ -72,7 +72,7 @@ float RptByteSource::single() {
 QByteArray RptByteSource::bytes(qint64 count) {
     if (count < 0 || count > remaining())
         readError();
-    if (count <= WindowSize)
+    if (count <= SourceWindowSize)
         return QByteArray(take(count), count);
     // Large blocks bypass the window.
     QByteArray data(count, Qt::Uninitialized);

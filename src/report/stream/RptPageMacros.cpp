@@ -9,12 +9,12 @@
 namespace zamt {
 namespace {
 
-constexpr std::string_view PageMacro = "$PGCM";
-constexpr std::string_view VariableMacro = "$PGCV";
+constexpr std::string_view PageMacroTag = "$PGCM";
+constexpr std::string_view VariableMacroTag = "$PGCV";
 
 // The first character of a locale format that is neither a field letter,
 // a quote nor a blank: the separator the locale puts between fields.
-QChar separatorOf(const QString& format, QChar fallback) {
+QChar localeSeparator(const QString& format, QChar fallback) {
     for (const QChar c : format) {
         if (!c.isLetterOrNumber() && c != QLatin1Char('\'') && !c.isSpace())
             return c;
@@ -22,11 +22,11 @@ QChar separatorOf(const QString& format, QChar fallback) {
     return fallback;
 }
 
-QString twoDigits(int value) {
+QString macroTwoDigits(int value) {
     return QStringLiteral("%1").arg(value % 100, 2, 10, QLatin1Char('0'));
 }
 
-QString longTime(const QTime& time, const QLocale& locale) {
+QString macroLongTime(const QTime& time, const QLocale& locale) {
     // The report shows the time only, without the time zone the long format ends with.
     static const QRegularExpression zone(QStringLiteral("\\s*t+\\s*$"));
     QString format = locale.timeFormat(QLocale::LongFormat);
@@ -58,30 +58,32 @@ std::vector<std::string> rptTextRuns(std::string_view text) {
 QString rptDateTimeMacro(int index, const QDateTime& moment, const QLocale& locale) {
     const QDate date = moment.date();
     const QTime time = moment.time();
-    const QChar dateSep = separatorOf(locale.dateFormat(QLocale::ShortFormat), QLatin1Char('/'));
-    const QChar timeSep = separatorOf(locale.timeFormat(QLocale::ShortFormat), QLatin1Char(':'));
+    const QChar dateSep =
+        localeSeparator(locale.dateFormat(QLocale::ShortFormat), QLatin1Char('/'));
+    const QChar timeSep =
+        localeSeparator(locale.timeFormat(QLocale::ShortFormat), QLatin1Char(':'));
     switch (index) {
     case 0:
         return locale.toString(date, QLocale::ShortFormat);
     case 1:
         return locale.toString(date, QLocale::LongFormat);
     case 2:
-        return twoDigits(date.month()) + dateSep + twoDigits(date.day()) + dateSep +
-               twoDigits(date.year());
+        return macroTwoDigits(date.month()) + dateSep + macroTwoDigits(date.day()) + dateSep +
+               macroTwoDigits(date.year());
     case 3:
-        return twoDigits(date.day()) + dateSep + twoDigits(date.month()) + dateSep +
-               twoDigits(date.year());
+        return macroTwoDigits(date.day()) + dateSep + macroTwoDigits(date.month()) + dateSep +
+               macroTwoDigits(date.year());
     case 4:
         return locale.toString(time, QLocale::ShortFormat);
     case 5:
-        return longTime(time, locale);
+        return macroLongTime(time, locale);
     case 6: {
         const int hour = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
-        return twoDigits(hour) + timeSep + twoDigits(time.minute()) + QLatin1Char(' ') +
+        return macroTwoDigits(hour) + timeSep + macroTwoDigits(time.minute()) + QLatin1Char(' ') +
                (time.hour() < 12 ? locale.amText() : locale.pmText());
     }
     case 7:
-        return twoDigits(time.hour()) + timeSep + twoDigits(time.minute());
+        return macroTwoDigits(time.hour()) + timeSep + macroTwoDigits(time.minute());
     default:
         return {};
     }
@@ -89,7 +91,7 @@ QString rptDateTimeMacro(int index, const QDateTime& moment, const QLocale& loca
 
 namespace {
 
-std::string macroValue(int index, const RptMacroValues& values) {
+std::string pageMacroValue(int index, const RptMacroValues& values) {
     if (index >= 0 && index <= 7)
         return toCp1251(rptDateTimeMacro(index, values.reportTime, values.locale));
     switch (index) {
@@ -117,7 +119,7 @@ std::string macroValue(int index, const RptMacroValues& values) {
     return {};
 }
 
-bool isDigit(char c) {
+bool isMacroDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
@@ -133,13 +135,13 @@ std::string rptExpandMacros(std::string_view text, const RptMacroValues& values)
         const char c = text[at];
         if (c == RptCode::MacroStart) {
             const std::string_view rest = text.substr(at + 1);
-            if (rest.substr(0, PageMacro.size()) == PageMacro && rest.size() >= 7 &&
-                isDigit(rest[5]) && isDigit(rest[6])) {
-                out += macroValue((rest[5] - '0') * 10 + (rest[6] - '0'), values);
+            if (rest.substr(0, PageMacroTag.size()) == PageMacroTag && rest.size() >= 7 &&
+                isMacroDigit(rest[5]) && isMacroDigit(rest[6])) {
+                out += pageMacroValue((rest[5] - '0') * 10 + (rest[6] - '0'), values);
                 at += 8;
                 continue;
             }
-            if (rest.substr(0, VariableMacro.size()) == VariableMacro && rest.size() > 6 &&
+            if (rest.substr(0, VariableMacroTag.size()) == VariableMacroTag && rest.size() > 6 &&
                 rest[5] == RptCode::MacroNameStart) {
                 const size_t end = rest.find(RptCode::MacroNameEnd, 6);
                 if (end != std::string_view::npos) {

@@ -8,7 +8,7 @@
 namespace zamt {
 namespace {
 
-std::string_view trimmed(std::string_view s) {
+std::string_view trimmedItem(std::string_view s) {
     while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front())))
         s.remove_prefix(1);
     while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back())))
@@ -16,7 +16,7 @@ std::string_view trimmed(std::string_view s) {
     return s;
 }
 
-std::string upper(std::string_view s) {
+std::string upperItem(std::string_view s) {
     std::string out(s);
     for (char& c : out)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -24,8 +24,8 @@ std::string upper(std::string_view s) {
 }
 
 // A page number: digits only, capped well above any page the stream can hold.
-std::optional<int> pageNumber(std::string_view s) {
-    s = trimmed(s);
+std::optional<int> itemPageNumber(std::string_view s) {
+    s = trimmedItem(s);
     if (s.empty() || s.size() > 9)
         return std::nullopt;
     int value = 0;
@@ -41,13 +41,13 @@ std::optional<int> pageNumber(std::string_view s) {
 
 RptPageRange::RptPageRange(int firstPage, int lastPage, std::string_view selection)
     : firstPage_(firstPage), lastPage_(lastPage) {
-    selection = trimmed(selection);
+    selection = trimmedItem(selection);
     if (selection.empty())
         return;
     selective_ = true;
     while (true) {
         const size_t comma = selection.find(',');
-        const std::string item = upper(trimmed(selection.substr(0, comma)));
+        const std::string item = upperItem(trimmedItem(selection.substr(0, comma)));
         if (item == "E" || item == "EVEN") {
             items_.push_back({INT_MIN, INT_MAX, 0});
         } else if (item == "O" || item == "ODD") {
@@ -55,17 +55,17 @@ RptPageRange::RptPageRange(int firstPage, int lastPage, std::string_view selecti
         } else if (item == "A" || item == "ALL") {
             items_.push_back({INT_MIN, INT_MAX, -1});
         } else if (const size_t dash = item.find('-'); dash != std::string::npos) {
-            const std::string_view from = trimmed(std::string_view(item).substr(0, dash));
-            const std::string_view to = trimmed(std::string_view(item).substr(dash + 1));
-            const auto a = pageNumber(from);
-            const auto b = pageNumber(to);
+            const std::string_view from = trimmedItem(std::string_view(item).substr(0, dash));
+            const std::string_view to = trimmedItem(std::string_view(item).substr(dash + 1));
+            const auto a = itemPageNumber(from);
+            const auto b = itemPageNumber(to);
             if (from.empty() && b)
                 items_.push_back({1, *b, -1});
             else if (to.empty() && a)
                 items_.push_back({*a, INT_MAX, -1});
             else if (a && b)
                 items_.push_back({*a, *b, -1});
-        } else if (const auto n = pageNumber(item)) {
+        } else if (const auto n = itemPageNumber(item)) {
             items_.push_back({*n, *n, -1});
         }
         // "R" and anything unreadable select nothing.

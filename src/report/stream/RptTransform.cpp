@@ -7,7 +7,7 @@ namespace {
 
 // Positions from a file can be anything; keep them where int arithmetic and
 // the painter stay sane.
-int toPixel(double value) {
+int devicePixel(double value) {
     constexpr double Limit = 1.0e8;
     if (!std::isfinite(value))
         return 0;
@@ -40,11 +40,11 @@ RptTransform RptTransform::printer(double ppiX, double ppiY, double leftMargin, 
 }
 
 int RptTransform::x(double inches) const {
-    return toPixel(ppiX * (inches - left) * zoom / 100.0) + offsetX;
+    return devicePixel(ppiX * (inches - left) * zoom / 100.0) + offsetX;
 }
 
 int RptTransform::y(double inches) const {
-    return toPixel(ppiY * (inches - top) * zoom / 100.0) + offsetY;
+    return devicePixel(ppiY * (inches - top) * zoom / 100.0) + offsetY;
 }
 
 } // namespace zamt

@@ -18,16 +18,16 @@ constexpr double ScriptFactor = 1.667;
 constexpr int MaxFontPixels = 4096;
 constexpr int MaxPenPixels = 4096;
 
-constexpr uint8_t PenClear = 5;
-constexpr uint8_t PenInsideFrame = 6;
+constexpr uint8_t PenStyleClear = 5;
+constexpr uint8_t PenStyleInsideFrame = 6;
 
-int clampPixels(double value, int limit) {
+int canvasPixels(double value, int limit) {
     if (!std::isfinite(value) || value < 0)
         return 0;
     return value > limit ? limit : int(std::lround(value));
 }
 
-Qt::PenStyle penStyle(uint8_t style) {
+Qt::PenStyle qtPenStyle(uint8_t style) {
     switch (style) {
     case 1:
         return Qt::DashLine;
@@ -37,14 +37,14 @@ Qt::PenStyle penStyle(uint8_t style) {
         return Qt::DashDotLine;
     case 4:
         return Qt::DashDotDotLine;
-    case PenClear:
+    case PenStyleClear:
         return Qt::NoPen;
     default:
         return Qt::SolidLine;
     }
 }
 
-Qt::BrushStyle brushStyle(uint8_t style) {
+Qt::BrushStyle qtBrushStyle(uint8_t style) {
     switch (style) {
     case 1:
         return Qt::NoBrush;
@@ -66,7 +66,7 @@ Qt::BrushStyle brushStyle(uint8_t style) {
 }
 
 // Raster operations of the pen modes that have one; the rest draw plainly.
-QPainter::CompositionMode penComposition(uint8_t mode) {
+QPainter::CompositionMode qtPenComposition(uint8_t mode) {
     switch (mode) {
     case 3:
         return QPainter::RasterOp_NotDestination;
@@ -196,7 +196,7 @@ QFont TRptRenderCanvas::currentFont() {
     double pixels = transform_.height(font_.height);
     if (font_.superscript || font_.subscript)
         pixels /= ScriptFactor;
-    font.setPixelSize(std::max(1, clampPixels(pixels, MaxFontPixels)));
+    font.setPixelSize(std::max(1, canvasPixels(pixels, MaxFontPixels)));
     font.setBold(font_.bold);
     font.setItalic(font_.italic);
     font.setUnderline(font_.underline);
@@ -211,15 +211,15 @@ QFont TRptRenderCanvas::currentFont() {
 }
 
 QPen TRptRenderCanvas::makePen() const {
-    if (pen_.mode == 2 || pen_.style == PenClear) // no-operation mode, clear style
+    if (pen_.mode == 2 || pen_.style == PenStyleClear) // no-operation mode, clear style
         return QPen(Qt::NoPen);
     QColor color = rptColor(pen_.color);
     if (pen_.mode == 0)
         color = Qt::black;
     else if (pen_.mode == 1)
         color = Qt::white;
-    const int width = clampPixels(transform_.width(pen_.width), MaxPenPixels);
-    QPen pen(color, width <= 1 ? 0 : width, penStyle(pen_.style), Qt::FlatCap, Qt::MiterJoin);
+    const int width = canvasPixels(transform_.width(pen_.width), MaxPenPixels);
+    QPen pen(color, width <= 1 ? 0 : width, qtPenStyle(pen_.style), Qt::FlatCap, Qt::MiterJoin);
     return pen;
 }
 
@@ -229,13 +229,13 @@ QBrush TRptRenderCanvas::makeBrush() {
         if (!pattern.isNull())
             return QBrush(pattern);
     }
-    return QBrush(rptColor(brush_.color), brushStyle(brush_.style));
+    return QBrush(rptColor(brush_.color), qtBrushStyle(brush_.style));
 }
 
 void TRptRenderCanvas::prepare(Tool tool) {
     painter_->setPen(makePen());
     painter_->setBrush(tool == Tool::PenAndBrush ? makeBrush() : QBrush(Qt::NoBrush));
-    painter_->setCompositionMode(penComposition(pen_.mode));
+    painter_->setCompositionMode(qtPenComposition(pen_.mode));
 }
 
 QRect TRptRenderCanvas::deviceRect(const RptRect& rect) const {
@@ -284,7 +284,7 @@ void TRptRenderCanvas::ellipse(const RptRect& rect) {
     QRect r = deviceRect(rect).adjusted(0, 0, -1, -1);
     prepare(Tool::PenAndBrush);
     const int width = painter_->pen().width();
-    if (pen_.style == PenInsideFrame && width > 1) {
+    if (pen_.style == PenStyleInsideFrame && width > 1) {
         // The outline stays inside the rectangle.
         const int inset = width / 2;
         r.adjust(inset, inset, -inset, -inset);

@@ -2,6 +2,7 @@
 
 #include "platform/AppError.h"
 #include "report/stream/RptCodes.h"
+#include "report/stream/RptErrors.h"
 #include "report/stream/RptNames.h"
 #include "report/stream/TRptRender.h"
 
@@ -15,14 +16,6 @@ namespace {
 constexpr int CheckpointSpacing = 16;
 // Code, previous, next and number: the least a page block holds before its paper size.
 constexpr qint64 PageHeadSize = 11;
-
-[[noreturn]] void damaged(const QString& what) {
-    throw AppError(QStringLiteral("Report file is damaged: %1.").arg(what));
-}
-
-[[noreturn]] void unexpectedPageCode() {
-    throw AppError(QStringLiteral("Unexpected code found in report file."));
-}
 
 } // namespace
 
@@ -78,7 +71,7 @@ const RptStreamHeader& TRptStreamReader::readHeader() {
     h.paperSizeLength = in_.int16();
     h.outputName = readString();
     if (h.pageCount < 0)
-        damaged(QStringLiteral("the page count is negative"));
+        rptDamaged(QStringLiteral("the page count is negative"));
 
     header_ = std::move(h);
     headerRead_ = true;
@@ -93,7 +86,7 @@ const RptStreamHeader& TRptStreamReader::readHeader() {
 TRptStreamReader::PageHead TRptStreamReader::readHead(qint64 position, int index) {
     in_.seek(position);
     if (in_.byte() != RptCode::Page)
-        unexpectedPageCode();
+        rptUnexpectedPageCode();
     PageHead head;
     head.index = index;
     head.position = position;
@@ -120,12 +113,12 @@ void TRptStreamReader::remember(const PageHead& head) {
 void TRptStreamReader::stepForward() {
     const qint64 next = current_.next;
     if (next == 0)
-        damaged(QStringLiteral("the pages end before page %1").arg(current_.index + 1));
+        rptDamaged(QStringLiteral("the pages end before page %1").arg(current_.index + 1));
     if (next <= current_.position + PageHeadSize || next >= in_.size())
-        damaged(QStringLiteral("the link after page %1 leads nowhere").arg(current_.index));
+        rptDamaged(QStringLiteral("the link after page %1 leads nowhere").arg(current_.index));
     const PageHead head = readHead(next, current_.index + 1);
     if (head.previous != current_.position)
-        damaged(QStringLiteral("the links of page %1 disagree").arg(head.index));
+        rptDamaged(QStringLiteral("the links of page %1 disagree").arg(head.index));
     current_ = head;
     remember(head);
 }
@@ -133,10 +126,10 @@ void TRptStreamReader::stepForward() {
 void TRptStreamReader::stepBackward() {
     const qint64 previous = current_.previous;
     if (previous < firstPage_ || previous + PageHeadSize >= current_.position)
-        damaged(QStringLiteral("the link before page %1 leads nowhere").arg(current_.index));
+        rptDamaged(QStringLiteral("the link before page %1 leads nowhere").arg(current_.index));
     const PageHead head = readHead(previous, current_.index - 1);
     if (head.next != current_.position)
-        damaged(QStringLiteral("the links of page %1 disagree").arg(head.index));
+        rptDamaged(QStringLiteral("the links of page %1 disagree").arg(head.index));
     current_ = head;
 }
 

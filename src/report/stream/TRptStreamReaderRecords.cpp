@@ -1,6 +1,7 @@
 // The records inside a page and their operands.
 #include "platform/AppError.h"
 #include "report/stream/RptCodes.h"
+#include "report/stream/RptErrors.h"
 #include "report/stream/RptNames.h"
 #include "report/stream/RptPageMacros.h"
 #include "report/stream/TRptRender.h"
@@ -17,10 +18,6 @@ namespace {
 constexpr int MaxValueDepth = 16;
 // Fonts handed on keep at most this many characters of their name.
 constexpr size_t MaxFontName = 60;
-
-[[noreturn]] void damaged(const QString& what) {
-    throw AppError(QStringLiteral("Report file is damaged: %1.").arg(what));
-}
 
 } // namespace
 
@@ -277,7 +274,7 @@ void TRptStreamReader::readSkipped(uint8_t code, TRptRender& r) {
     case 86:
         break;
     default:
-        throw AppError(QStringLiteral("Unexpected code [%1] found in report file.").arg(code));
+        rptUnexpectedCode(code);
     }
     r.skipped(s);
 }
@@ -315,7 +312,7 @@ RptArc TRptStreamReader::readArc() {
 std::vector<RptPoint> TRptStreamReader::readPoints() {
     const int n = in_.int16();
     if (n < 0)
-        damaged(QStringLiteral("a polygon has a negative point count"));
+        rptDamaged(QStringLiteral("a polygon has a negative point count"));
     const qint64 count = qint64(n) + 1;
     if (count * 8 > in_.remaining())
         RptByteSource::readError();
@@ -340,12 +337,12 @@ RptGraphic TRptStreamReader::readGraphic() {
     const qint64 at = in_.int32();
     const qint64 resume = in_.pos();
     if (at < 0 || at + 4 > kindPos)
-        damaged(
+        rptDamaged(
             QStringLiteral("a picture refers to data at %1, not before %2").arg(at).arg(kindPos));
     in_.seek(at);
     const qint64 size = in_.int32();
     if (size < 0 || size > kindPos - at - 4)
-        damaged(
+        rptDamaged(
             QStringLiteral("a picture refers to data at %1, not before %2").arg(at).arg(kindPos));
     g.data = in_.bytes(size);
     g.dataPosition = at;
@@ -363,19 +360,20 @@ std::string TRptStreamReader::readValue(int depth) {
     const QByteArray bytes = in_.bytes(size);
     if (length < 254) {
         if (length > size)
-            damaged(QStringLiteral("a variable value at %1 is longer than its data").arg(valuePos));
+            rptDamaged(
+                QStringLiteral("a variable value at %1 is longer than its data").arg(valuePos));
         return std::string(bytes.constData(), size_t(length));
     }
     if (size < 4)
-        damaged(QStringLiteral("a variable value at %1 has no reference").arg(valuePos));
+        rptDamaged(QStringLiteral("a variable value at %1 has no reference").arg(valuePos));
     int32_t stored;
     std::memcpy(&stored, bytes.constData(), 4);
     const qint64 at = std::llabs(qint64(stored));
     if (at >= valuePos)
-        damaged(
+        rptDamaged(
             QStringLiteral("a variable value refers to %1, not before %2").arg(at).arg(valuePos));
     if (depth >= MaxValueDepth)
-        damaged(QStringLiteral("variable values refer to each other too deeply"));
+        rptDamaged(QStringLiteral("variable values refer to each other too deeply"));
     const qint64 resume = in_.pos();
     in_.seek(at);
     std::string value = readValue(depth + 1);

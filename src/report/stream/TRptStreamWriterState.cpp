@@ -8,7 +8,7 @@
 namespace zamt {
 namespace {
 
-uint8_t flagByte(bool on) {
+uint8_t stateFlagByte(bool on) {
     return on ? 1 : 0;
 }
 
@@ -67,7 +67,7 @@ void TRptStreamWriter::writeFontHeight() {
 
 void TRptStreamWriter::writeFontFlag(uint8_t code, bool RptFont::*field) {
     sink_->putByte(code);
-    sink_->putByte(flagByte(current_.font.*field));
+    sink_->putByte(stateFlagByte(current_.font.*field));
     written_.font.*field = current_.font.*field;
 }
 
@@ -116,7 +116,7 @@ void TRptStreamWriter::writeBrushStyle() {
 
 void TRptStreamWriter::writeBrushBitmap() {
     sink_->putByte(RptCode::BrushBitmap);
-    sink_->putByte(flagByte(current_.brush.bitmap.has_value()));
+    sink_->putByte(stateFlagByte(current_.brush.bitmap.has_value()));
     if (current_.brush.bitmap)
         putGraphic(*current_.brush.bitmap);
     written_.brush.bitmap = current_.brush.bitmap;
