@@ -1,6 +1,7 @@
 // Writes the seed corpus of the page stream fuzzer: a few small streams of
 // the writer and hand-made ones in the older layouts, one file each.
 //   fuzz_make_corpus DIR
+#include "report/StreamBytes.h"
 #include "report/stream/TRptStreamWriter.h"
 
 #include <QBuffer>
@@ -26,36 +27,9 @@ QByteArray written(const std::function<void(TRptStreamWriter&)>& job) {
     return buffer.data();
 }
 
-class Bytes {
-public:
-    Bytes& b(int v) {
-        data.append(char(uint8_t(v)));
-        return *this;
-    }
-    Bytes& i16(int v) {
-        int16_t x = int16_t(v);
-        data.append(reinterpret_cast<char*>(&x), 2);
-        return *this;
-    }
-    Bytes& i32(int v) {
-        data.append(reinterpret_cast<char*>(&v), 4);
-        return *this;
-    }
-    Bytes& f(float v) {
-        data.append(reinterpret_cast<char*>(&v), 4);
-        return *this;
-    }
-    Bytes& s(const char* text) {
-        b(int(qstrlen(text)));
-        data.append(text);
-        return *this;
-    }
-    QByteArray data;
-};
-
 // A one-page stream in an older layout, with the records our writer never writes.
 QByteArray older(int version) {
-    Bytes s;
+    zamt::test::StreamBytes s;
     s.b(version == 1101 ? 81 : 89);
     s.i16(1).i16(1).i16(9999).f(8.5f).f(11).f(0).f(0).f(0).f(0).b(0);
     if (version >= 2000)
@@ -76,7 +50,7 @@ QByteArray older(int version) {
     s.b(9).f(1).f(1).i32(0).i32(1);
     s.b(30).s("thirty").b(84).b(87).b(1).b(88).s("x");
     s.b(82);
-    return s.data;
+    return s.bytes;
 }
 
 } // namespace
