@@ -17,6 +17,9 @@ public:
 
     void Button1Click();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     std::unique_ptr<Ui::TForm9> ui;
 };
