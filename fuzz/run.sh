@@ -22,11 +22,20 @@ cp "$here/corpus/stream_reader/"* "$work/"
 findings="$build/fuzz-findings"
 mkdir -p "$findings"
 export QT_QPA_PLATFORM=offscreen
-"$fuzzer" "$work" \
+# libFuzzer's progress goes to a log; its summary (or the finding) is shown.
+log="$build/fuzz.log"
+if "$fuzzer" "$work" \
     -max_total_time="$seconds" \
     -timeout=10 \
     -rss_limit_mb=2048 \
     -malloc_limit_mb=512 \
     -max_len=65536 \
     -print_final_stats=1 \
-    -artifact_prefix="$findings/"
+    -artifact_prefix="$findings/" >"$log" 2>&1; then
+    tail -n 14 "$log"
+else
+    status=$?
+    tail -n 80 "$log"
+    echo "$0: the fuzzer found a fault; the input is in $findings (full log: $log)" >&2
+    exit "$status"
+fi
