@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
-  echo "zamt05 needs a graphical display: no DISPLAY or WAYLAND_DISPLAY is set (on a machine without one, try: xvfb-run bash scripts/run.sh)." >&2
+  echo "zamt05 needs a graphical display: no DISPLAY or WAYLAND_DISPLAY is set (without one, install xvfb and run: xvfb-run bash scripts/run.sh)." >&2
   exit 1
 fi
 
