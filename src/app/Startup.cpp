@@ -1,8 +1,8 @@
 #include "app/Startup.h"
 
-#include "app/Forms.h"
+#include "app/CreateForms.h"
 #include "app/TForm1.h"
-#include "app/WindowLook.h"
+#include "look/WindowLook.h"
 #include "platform/DecimalSeparator.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtMessageBoxes.h"

@@ -1,10 +1,10 @@
 #include "app/TForm1.h"
 
-#include "app/Forms.h"
 #include "app/TForm6.h"
 #include "app/TextFile.h"
-#include "app/WindowLook.h"
 #include "calc/TForm2.h"
+#include "look/Forms.h"
+#include "look/WindowLook.h"
 #include "platform/HandlerGuard.h"
 #include "platform/HelpEngine.h"
 #include "ui_TForm1.h"

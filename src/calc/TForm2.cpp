@@ -1,10 +1,10 @@
 #include "calc/TForm2.h"
 
-#include "app/Forms.h"
-#include "app/WindowLook.h"
 #include "calc/KeyFilter.h"
 #include "calc/KeyPressRouter.h"
 #include "calc/TForm3.h"
+#include "look/Forms.h"
+#include "look/WindowLook.h"
 #include "platform/CodePage.h"
 #include "platform/DecimalSeparator.h"
 #include "platform/HandlerGuard.h"

@@ -1,5 +1,5 @@
 // main() of the GUI test programs: a QApplication on the offscreen platform.
-#include "app/WindowLook.h"
+#include "look/WindowLook.h"
 #include "platform/DecimalSeparator.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "app/WindowLook.h"
+#include "look/WindowLook.h"
 
 #include "platform/Jpeg.h"
 

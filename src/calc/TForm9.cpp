@@ -1,6 +1,6 @@
-#include "app/TForm9.h"
+#include "calc/TForm9.h"
 
-#include "app/WindowLook.h"
+#include "look/WindowLook.h"
 #include "platform/HandlerGuard.h"
 #include "ui_TForm9.h"
 
