@@ -22,7 +22,6 @@ const int kButtonBarHeight = 41;
 TForm1::TForm1() : ui(std::make_unique<Ui::TForm1>()) {
     ui->setupUi(this);
     makeToolWindow(this);
-    setWindowIcon(programIcon());
     setBackground(this, colors::skyBlue);
     setBackground(ui->ClientArea, colors::skyBlue);
     ui->Image1->setPixmap(picture(QStringLiteral("workers")));

@@ -41,7 +41,6 @@ void filterKey(char& key, const QLineEdit* box, QWidget* next) {
 TForm3::TForm3() : ui(std::make_unique<Ui::TForm3>()) {
     ui->setupUi(this);
     makeToolWindow(this);
-    setWindowIcon(programIcon());
     setBackground(this, colors::paleGreen);
     setBackground(ui->Panel2, colors::paleGreen);
     setBackground(ui->Panel5, colors::paleGreen);
@@ -59,7 +58,7 @@ TForm3::TForm3() : ui(std::make_unique<Ui::TForm3>()) {
     for (QLabel* label : {ui->Label7, ui->Label14, ui->Label15, ui->Label16, ui->Label19,
                           ui->Label20, ui->Label23, ui->Label1, ui->Label24})
         label->adjustSize();
-    ui->SpeedButton1->setIcon(QIcon(picture(QStringLiteral("chartbutton"))));
+    ui->SpeedButton1->setPicture(picture(QStringLiteral("chartbutton")));
     // The outer size 376 by 611 leaves this client area.
     placeWindow(this, 369, 120, 368, 588);
 
