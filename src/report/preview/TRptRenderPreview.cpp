@@ -1,0 +1,237 @@
+#include "report/preview/TRptRenderPreview.h"
+
+#include "platform/AppError.h"
+#include "report/preview/PreviewFrame.h"
+#include "report/preview/PreviewNavigation.h"
+#include "report/preview/RptPreviewView.h"
+#include "report/stream/TRptStreamReader.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <cmath>
+
+namespace zamt {
+namespace {
+
+// The largest picture drawn, in device pixels: a poster-sized page at 200 %
+// would otherwise take gigabytes.
+constexpr qint64 MaxPicturePixels = qint64(1) << 26;
+constexpr int MaxPictureSide = 32767;
+
+[[noreturn]] void noScrollBox() {
+    throw AppError(QStringLiteral("ScrollBox must be assigned for RenderPreview component"));
+}
+
+// A paper size from a damaged stream may be anything.
+float paperSize(float inches) { return std::isfinite(inches) && inches > 0 ? inches : 0.0f; }
+
+// The hourglass while a page is drawn, the previous cursor afterwards.
+class WaitCursor {
+public:
+    WaitCursor() {
+        if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+            QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+        else
+            active_ = false;
+    }
+    ~WaitCursor() {
+        if (active_)
+            QGuiApplication::restoreOverrideCursor();
+    }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    bool active_ = true;
+};
+
+} // namespace
+
+RptPreviewView::~RptPreviewView() = default;
+
+TRptRenderPreview::TRptRenderPreview()
+    : TRptRenderCanvas(&previewPainter, RptTransform::preview(96, 100)) {}
+
+TRptRenderPreview::~TRptRenderPreview() {
+    if (previewPainter.isActive())
+        previewPainter.end();
+}
+
+void TRptRenderPreview::setMonochrome(bool on) {
+    monochrome_ = on;
+    if (on)
+        shadowDepth_ = 0;
+}
+
+void TRptRenderPreview::setShadowDepth(int depth) {
+    shadowDepth_ = std::max(depth, 0);
+    if (shadowDepth_ > 0)
+        monochrome_ = false;
+}
+
+void TRptRenderPreview::setStream(QIODevice* stream) {
+    reader_.reset();
+    headerRead_ = false;
+    pageCount_ = 0;
+    stream_ = stream;
+}
+
+bool TRptRenderPreview::hasPicture() const { return view_ && view_->hasPicture(); }
+
+RptPreviewLayout TRptRenderPreview::layout() const {
+    RptPreviewLayout l;
+    l.ppi = view_ ? view_->pixelsPerInch() : ppi_;
+    l.paperWidth = paperWidth_;
+    l.paperHeight = paperHeight_;
+    l.shadowDepth = shadowDepth_;
+    const QSize ruler = rulerSizes(rulerType_);
+    l.rulerWidth = ruler.width();
+    l.rulerHeight = ruler.height();
+    l.marginMethod = marginMethod_;
+    l.marginPercent = marginPercent_;
+    return l;
+}
+
+// ---------------------------------------------------------------- zoom
+
+void TRptRenderPreview::setZoomFactor(double z) {
+    double factor = z;
+    if (z <= -1.9)
+        factor = zoomPageWidthFactor();
+    else if (z < 0)
+        factor = zoomPageFactor();
+    zoomFactor_ = clampZoomFactor(factor, zoomFactor_);
+    if (onZoomChange_)
+        onZoomChange_();
+    else
+        redrawPage();
+}
+
+void TRptRenderPreview::zoomIn() { setZoomFactor(zoomFactor_ + zoomInc_); }
+
+void TRptRenderPreview::zoomOut() {
+    if (zoomFactor_ > zoomInc_)
+        setZoomFactor(zoomFactor_ - zoomInc_);
+}
+
+double TRptRenderPreview::zoomPageFactor() const {
+    if (!view_)
+        noScrollBox();
+    return fitPageZoom(layout(), view_->metrics());
+}
+
+double TRptRenderPreview::zoomPageWidthFactor() const {
+    if (!view_)
+        noScrollBox();
+    return fitPageWidthZoom(layout(), view_->metrics());
+}
+
+// ---------------------------------------------------------------- pages
+
+void TRptRenderPreview::nextPage() {
+    if (const auto page = nextPageTarget(currentPage_, pageCount_, pageInc_))
+        showPage(*page);
+}
+
+void TRptRenderPreview::previousPage() {
+    if (const auto page = previousPageTarget(currentPage_, pageCount_, pageInc_))
+        showPage(*page);
+}
+
+void TRptRenderPreview::showPage(int page) {
+    currentPage_ = clampPage(page, pageCount_);
+    if (!stream_)
+        return;
+    if (!reader_)
+        reader_ = std::make_unique<TRptStreamReader>(stream_);
+    if (!headerRead_) {
+        reader_->readHeader();
+        headerRead_ = true;
+    }
+    pageCount_ = reader_->header().pageCount;
+    if (pageCount_ == 0) {
+        // A report without pages shows no page.
+        currentPage_ = 0;
+        if (onPageChange_)
+            onPageChange_();
+        return;
+    }
+    currentPage_ = clampPage(currentPage_, pageCount_);
+    const WaitCursor wait;
+    try {
+        reader_->replayPage(currentPage_, *this);
+    } catch (...) {
+        // What was drawn of the page stays to be seen.
+        finishPicture();
+        throw;
+    }
+}
+
+void TRptRenderPreview::beginPage(const RptPageInfo& page) {
+    if (!view_)
+        noScrollBox();
+    pageCount_ = reader_ ? reader_->header().pageCount : pageCount_;
+    if (!view_->hasPicture())
+        view_->createPicture();
+    if (monochrome_)
+        shadowDepth_ = 0;
+    if (onPageChange_)
+        onPageChange_();
+
+    const QPoint scrolled = view_->scrollPosition();
+    view_->setScrollPosition({0, 0});
+
+    ppi_ = view_->pixelsPerInch();
+    pixelRatio_ = std::clamp(view_->devicePixelRatio(), 1.0, 8.0);
+    paperWidth_ = paperSize(page.paperWidth);
+    paperHeight_ = paperSize(page.paperHeight);
+    const RptPreviewLayout l = layout();
+    const QSize size = previewBitmapSize(l, zoomFactor_);
+    const QSize device(rptRound(size.width() * pixelRatio_), rptRound(size.height() * pixelRatio_));
+    if (device.width() > MaxPictureSide || device.height() > MaxPictureSide ||
+        qint64(device.width()) * device.height() > MaxPicturePixels)
+        throw AppError(QStringLiteral("Page %1 is too large to show at %2 percent.")
+                           .arg(page.index)
+                           .arg(zoomText(zoomFactor_)));
+
+    image_ = QImage(device.expandedTo({1, 1}), QImage::Format_RGB32);
+    previewPainter.begin(&image_);
+    previewPainter.scale(pixelRatio_, pixelRatio_);
+    RptPreviewFrame frame;
+    frame.size = size;
+    frame.shadowDepth = shadowDepth_;
+    frame.ruler = QSize(l.rulerWidth, l.rulerHeight);
+    frame.background = view_->color();
+    frame.pixelsPerInch = ppi_ * zoomFactor_ / 100.0;
+    frame.gridHoriz = gridHoriz_;
+    frame.gridVert = gridVert_;
+    frame.gridPen = gridPen_;
+    frame.rulerType = rulerType_;
+    paintPreviewFrame(previewPainter, frame);
+    previewPainter.resetTransform();
+
+    view_->placePicture(size, previewMargin(l, zoomFactor_));
+    view_->setScrollPosition(scrolled);
+
+    // The records are drawn in device pixels, so that text stays sharp on
+    // a screen with more than one device pixel per pixel.
+    setTransform(RptTransform::preview(ppi_ * pixelRatio_, zoomFactor_,
+                                       rptRound(l.rulerWidth * pixelRatio_),
+                                       rptRound(l.rulerHeight * pixelRatio_)));
+    TRptRenderCanvas::beginPage(page);
+}
+
+void TRptRenderPreview::endPage() { finishPicture(); }
+
+void TRptRenderPreview::finishPicture() {
+    if (!previewPainter.isActive())
+        return;
+    previewPainter.end();
+    if (monochrome_)
+        image_ = image_.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
+    image_.setDevicePixelRatio(pixelRatio_);
+    if (view_)
+        view_->setPicture(image_);
+}
+
+} // namespace zamt

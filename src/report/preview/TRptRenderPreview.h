@@ -1,0 +1,134 @@
+#pragma once
+// Shows one page of a page stream at a time as a picture of the paper in a
+// scroll box: the shadow, the white paper and the page's records drawn at
+// the zoom factor, placed at a margin inside the box.
+//
+// One stream reader serves every page request while the stream stays the
+// same, so that it remembers where the pages lie and a request never walks
+// the whole stream again.
+#include "report/common/RptPreviewTypes.h"
+#include "report/preview/PreviewGeometry.h"
+#include "report/stream/TRptRenderCanvas.h"
+
+#include <QImage>
+#include <QPainter>
+#include <functional>
+#include <memory>
+
+class QIODevice;
+
+namespace zamt {
+
+class RptPreviewView;
+class TRptStreamReader;
+
+namespace detail {
+// Constructed before the canvas that paints with it.
+struct PreviewPainter {
+    QPainter previewPainter;
+};
+} // namespace detail
+
+class TRptRenderPreview : private detail::PreviewPainter, public TRptRenderCanvas {
+public:
+    TRptRenderPreview();
+    ~TRptRenderPreview() override;
+    TRptRenderPreview(const TRptRenderPreview&) = delete;
+    TRptRenderPreview& operator=(const TRptRenderPreview&) = delete;
+
+    // Never offered as a file format.
+    static constexpr bool active() { return false; }
+
+    RptPreviewView* scrollBox() const { return view_; }
+    void setScrollBox(RptPreviewView* view) { view_ = view; }
+
+    double zoomInc() const { return zoomInc_; }
+    void setZoomInc(double step) { zoomInc_ = step; }
+    double zoomFactor() const { return zoomFactor_; }
+    // z ≤ −1.9 fits the page width, −1.9 < z < 0 the page; every factor is
+    // then held between 10 and 200. Calls OnZoomChange, or without one
+    // redraws the current page.
+    void setZoomFactor(double z);
+
+    bool monochrome() const { return monochrome_; }
+    void setMonochrome(bool on); // also sets ShadowDepth to 0
+    int shadowDepth() const { return shadowDepth_; }
+    void setShadowDepth(int depth); // above 0 also clears Monochrome
+    TMarginMethod marginMethod() const { return marginMethod_; }
+    void setMarginMethod(TMarginMethod method) { marginMethod_ = method; }
+    double marginPercent() const { return marginPercent_; }
+    void setMarginPercent(double percent) { marginPercent_ = percent; }
+    TRulerType rulerType() const { return rulerType_; }
+    void setRulerType(TRulerType type) { rulerType_ = type; }
+    const RptPen& gridPen() const { return gridPen_; }
+    void setGridPen(const RptPen& pen) { gridPen_ = pen; }
+    double gridHoriz() const { return gridHoriz_; }
+    void setGridHoriz(double inches) { gridHoriz_ = inches; }
+    double gridVert() const { return gridVert_; }
+    void setGridVert(double inches) { gridVert_ = inches; }
+    int pageInc() const { return pageInc_; }
+    void setPageInc(int step) { pageInc_ = step; }
+
+    // A page is about to be drawn; the zoom factor was set.
+    void setOnPageChange(std::function<void()> handler) { onPageChange_ = std::move(handler); }
+    void setOnZoomChange(std::function<void()> handler) { onZoomChange_ = std::move(handler); }
+
+    // The page stream: seekable, open for reading, not owned. Setting
+    // another one forgets the page count until a page of it is drawn.
+    void setStream(QIODevice* stream);
+    QIODevice* stream() const { return stream_; }
+
+    // Shows page n, clamped to 1 and the page count. Errors of the stream
+    // reach the caller; the picture keeps what was drawn of the page.
+    void showPage(int page);
+    void nextPage();
+    void previousPage();
+    void redrawPage() { showPage(currentPage_); }
+    void zoomIn();
+    void zoomOut();
+    // The factors that fit the page and its width into the scroll box.
+    double zoomPageFactor() const;
+    double zoomPageWidthFactor() const;
+
+    int pages() const { return pageCount_; } // 0 until a page has been drawn
+    int currentPage() const { return currentPage_; }
+    bool hasPicture() const;
+    // The screen's pixels per inch at the last drawing.
+    double pixelsPerInch() const { return ppi_; }
+
+    void beginPage(const RptPageInfo& page) override;
+    void endPage() override;
+
+private:
+    RptPreviewLayout layout() const;
+    void finishPicture();
+
+    RptPreviewView* view_ = nullptr;
+    double zoomInc_ = 10;
+    double zoomFactor_ = 100;
+    bool monochrome_ = false;
+    TMarginMethod marginMethod_ = TMarginMethod::mmFixed;
+    double marginPercent_ = 0;
+    TRulerType rulerType_ = TRulerType::rtNone;
+    RptPen gridPen_;
+    double gridHoriz_ = 0;
+    double gridVert_ = 0;
+    int shadowDepth_ = 0;
+    int pageInc_ = 1;
+    std::function<void()> onPageChange_;
+    std::function<void()> onZoomChange_;
+
+    QIODevice* stream_ = nullptr;
+    std::unique_ptr<TRptStreamReader> reader_;
+    bool headerRead_ = false;
+    int pageCount_ = 0;
+    int currentPage_ = 1;
+
+    double ppi_ = 96;
+    double pixelRatio_ = 1;
+    float paperWidth_ = 8.5f; // of the page drawn last
+    float paperHeight_ = 11.0f;
+    QImage image_;
+};
+
+} // namespace zamt
