@@ -1,0 +1,27 @@
+#pragma once
+// Opening a file of the user's for reading: only regular files, and never
+// waiting on a named pipe or a device that was given the name.
+#include <QString>
+#include <memory>
+#include <sys/stat.h>
+
+class QFile;
+
+namespace zamt {
+
+// AppError "Cannot open file "%s". %s" with the full path and the reason.
+[[noreturn]] void throwCannotOpen(const QString& path, const QString& reason);
+// The same with the system's text for errno `error`.
+[[noreturn]] void throwCannotOpen(const QString& path, int error);
+
+// A descriptor open for reading, and the file's state in `info`. Pipes,
+// devices, sockets and folders are refused ("Not a regular file: a named
+// pipe" and the like), also when the name was given to one between the
+// check and the opening.
+int openRegularFile(const QString& path, struct stat& info);
+
+// The file as a QFile open for reading; writing stays with others, but the
+// file is only read through it.
+std::unique_ptr<QFile> openRegularFileForReading(const QString& path);
+
+} // namespace zamt
