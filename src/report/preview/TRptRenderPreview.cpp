@@ -1,13 +1,12 @@
 #include "report/preview/TRptRenderPreview.h"
 
 #include "platform/AppError.h"
+#include "platform/WaitCursor.h"
 #include "report/preview/PreviewFrame.h"
 #include "report/preview/PreviewNavigation.h"
 #include "report/preview/RptPreviewView.h"
 #include "report/stream/TRptStreamReader.h"
 
-#include <QCursor>
-#include <QGuiApplication>
 #include <cmath>
 
 namespace zamt {
@@ -24,26 +23,6 @@ constexpr int MaxPictureSide = 32767;
 
 // A paper size from a damaged stream may be anything.
 float paperSize(float inches) { return std::isfinite(inches) && inches > 0 ? inches : 0.0f; }
-
-// The hourglass while a page is drawn, the previous cursor afterwards.
-class WaitCursor {
-public:
-    WaitCursor() {
-        if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-            QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-        else
-            active_ = false;
-    }
-    ~WaitCursor() {
-        if (active_)
-            QGuiApplication::restoreOverrideCursor();
-    }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-private:
-    bool active_ = true;
-};
 
 } // namespace
 

@@ -1,0 +1,55 @@
+#include "report/preview/SnapshotFile.h"
+
+#include "platform/AppError.h"
+
+#include <QFileInfo>
+#include <QIODevice>
+#include <QSaveFile>
+
+namespace zamt {
+namespace {
+
+[[noreturn]] void cannotCreate(const QString& path, const QString& reason) {
+    throw AppError(QStringLiteral("Cannot create file \"%1\". %2")
+                       .arg(QFileInfo(path).absoluteFilePath(), reason));
+}
+
+class KeepPosition {
+public:
+    explicit KeepPosition(QIODevice* device) : device_(device), position_(device->pos()) {}
+    ~KeepPosition() { device_->seek(position_); }
+    KeepPosition(const KeepPosition&) = delete;
+    KeepPosition& operator=(const KeepPosition&) = delete;
+
+private:
+    QIODevice* device_;
+    qint64 position_;
+};
+
+} // namespace
+
+void saveSnapshot(QIODevice* stream, const QString& path) {
+    const KeepPosition keep(stream);
+    if (!stream->seek(0))
+        throw AppError(QStringLiteral("Stream read error"));
+    QSaveFile out(path);
+    out.setDirectWriteFallback(true);
+    if (QFileInfo(path).isDir() || !out.open(QIODevice::WriteOnly))
+        cannotCreate(path, QFileInfo(path).isDir() ? QStringLiteral("Is a directory")
+                                                   : out.errorString());
+    constexpr qint64 Chunk = 1 << 16;
+    QByteArray buffer(Chunk, Qt::Uninitialized);
+    const qint64 size = stream->size();
+    for (qint64 done = 0; done < size;) {
+        const qint64 got = stream->read(buffer.data(), std::min(Chunk, size - done));
+        if (got <= 0)
+            throw AppError(QStringLiteral("Stream read error"));
+        if (out.write(buffer.constData(), got) != got)
+            throw AppError(QStringLiteral("Stream write error"));
+        done += got;
+    }
+    if (!out.commit())
+        cannotCreate(path, out.errorString());
+}
+
+} // namespace zamt

@@ -1,0 +1,18 @@
+#pragma once
+// Saving the shown page stream as a snapshot file.
+#include <QString>
+
+class QIODevice;
+
+namespace zamt {
+
+// Copies the whole stream byte for byte into the file `path`, replacing
+// one that exists: the bytes go into a temporary file beside it, which is
+// renamed over it at the end, so that a failure leaves the old file (or
+// none) and no partial one. Where the folder allows no new file, an
+// existing, writable file is overwritten in place. The stream's position
+// is kept, also on failure. Raises "Cannot create file "%s". %s", "Stream
+// read error" or "Stream write error".
+void saveSnapshot(QIODevice* stream, const QString& path);
+
+} // namespace zamt
