@@ -2,6 +2,7 @@
 // buffered file write of the same bytes, replaying the whole stream, random
 // page requests, and painting one page into a 96-ppi image at 100%.
 //   bench_stream [--benchmark_filter=...]
+#include "common/PassportReport.h"
 #include "report/StreamBytes.h"
 #include "report/stream/RptTransform.h"
 #include "report/stream/TRptRender.h"
@@ -26,7 +27,7 @@ namespace {
 using zamt::TRptStreamWriter;
 
 constexpr int Pages = 10000;
-constexpr int LinesPerPage = 60;
+using zamt::bench::LinesPerPage;
 
 QTemporaryDir& tempDir() {
     static QTemporaryDir dir;
@@ -37,47 +38,7 @@ QString streamPath() {
     return tempDir().filePath("report.rps");
 }
 
-// The lines of a page: label and value, made once so that the figures are
-// the writer's.
-struct PageText {
-    std::vector<std::string> labels;
-    std::vector<std::string> values;
-};
-
-const PageText& pageText() {
-    static const PageText text = [] {
-        static const std::string labels[] = {"Inner diameter, mm", "Wall thickness, mm",
-                                             "Channel length, mm", "Reynolds number",
-                                             "Correction coefficient K"};
-        PageText t;
-        for (int line = 0; line < LinesPerPage; ++line) {
-            t.labels.push_back(labels[line % 5] + " " + std::to_string(line));
-            t.values.push_back(std::to_string(1000 + line * 37) + ".125");
-        }
-        return t;
-    }();
-    return text;
-}
-
-// One page of a passport-like report: a heading and 60 lines of label and value.
-void writeReport(TRptStreamWriter& w) {
-    const PageText& text = pageText();
-    w.setLastPage(32767); // past the default last page, 9999
-    w.beginJob();
-    for (int page = 0; page < Pages; ++page) {
-        w.beginPage();
-        w.setBold(true);
-        w.text(4.25, 0.75, "Flowmeter passport", zamt::RptAlign::Center);
-        w.setBold(false);
-        for (int line = 0; line < LinesPerPage; ++line) {
-            const double y = 1.25 + line * 0.15;
-            w.text(0.75, y, text.labels[size_t(line)]);
-            w.text(7.5, y, text.values[size_t(line)], zamt::RptAlign::Right);
-        }
-        w.endPage();
-    }
-    w.endJob();
-}
+void writeReport(TRptStreamWriter& w) { zamt::bench::writePassportReport(w, Pages); }
 
 // Records in the stream: per page the state, the heading and two per line.
 constexpr qint64 RecordsPerPage = 23 + 3 + 2 * LinesPerPage;

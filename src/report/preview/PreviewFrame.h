@@ -5,6 +5,7 @@
 #include "report/stream/RptTypes.h"
 
 #include <QColor>
+#include <QRect>
 #include <QSize>
 
 class QPainter;
