@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
@@ -539,6 +540,56 @@ TEST_F(PreviewWindowTest, AStreamThatCannotBeReadEndsTheStart) {
     EXPECT_THROW(fresh.startPreview(), AppError);
     fresh.setInputFileName(dir.file(QStringLiteral("missing.rps")));
     EXPECT_THROW(fresh.startPreview(), AppError);
+}
+
+} // namespace
+} // namespace zamt
+
+namespace zamt {
+namespace {
+
+// On a screen with two device pixels per pixel the picture has twice the
+// pixels and the same size. The scale factor must be set before the
+// application starts, so the test runs itself again with it.
+TEST(PreviewHighDensity, PictureHasTwiceThePixelsAndTheSameSize) {
+    if (qgetenv("QT_SCALE_FACTOR") != "2") {
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--gtest_filter=PreviewHighDensity.*")});
+        ASSERT_TRUE(child.waitForFinished(60000));
+        const QByteArray output = child.readAllStandardOutput();
+        EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+        EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.toStdString();
+        return;
+    }
+    test::TempDir dir;
+    TRptPreviewForm form;
+    form.setInputFileName(dir.write(QStringLiteral("report.rps"), test::numberedPages(1)));
+    form.startPreview();
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    auto* box = test::child<TRptScrollBox>(&form, "ScrollBox1");
+    ASSERT_EQ(box->devicePixelRatioF(), 2.0);
+    EXPECT_EQ(box->logicalDpiY(), 96);
+    // The window's values: 816 by 1056 pixels of paper and a shadow of 2.
+    EXPECT_EQ(box->picture()->size(), QSize(818, 1058));
+    const QImage image = box->pictureImage();
+    EXPECT_EQ(image.size(), QSize(1636, 2116));
+    EXPECT_EQ(image.devicePixelRatio(), 2.0);
+    EXPECT_EQ(image.pixel(1, 1), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(2, 2), qRgb(255, 255, 255));
+    // The text "Page 1" begins at 192 device pixels: nothing left of it.
+    for (int y = 150; y < 200; ++y)
+        EXPECT_EQ(image.pixel(189, y), qRgb(255, 255, 255)) << y;
+    int dark = 0;
+    for (int y = 150; y < 193; ++y)
+        for (int x = 192; x < 300; ++x)
+            dark += qGray(image.pixel(x, y)) < 128;
+    EXPECT_GT(dark, 100);
 }
 
 } // namespace
