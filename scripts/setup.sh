@@ -10,6 +10,7 @@ packages=(
   libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation qt6-translations-l10n poppler-utils
+  enscript ghostscript
 )
 
 missing=()
