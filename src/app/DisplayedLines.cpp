@@ -1,10 +1,9 @@
 #include "app/DisplayedLines.h"
 
-#include <QFontMetricsF>
+#include "app/ParagraphBreaker.h"
+
 #include <QTextBlock>
-#include <QTextLayout>
 #include <algorithm>
-#include <climits>
 
 namespace zamt {
 namespace {
@@ -15,47 +14,6 @@ bool sameOption(const QTextOption& a, const QTextOption& b) {
            a.tabs() == b.tabs() && a.textDirection() == b.textDirection() &&
            a.useDesignMetrics() == b.useDesignMetrics();
 }
-
-// Characters that can break a line or change widths beyond what the font's
-// advances say (tabs, separators, controls, soft hyphens).
-bool needsLayout(QChar ch) {
-    const char16_t code = ch.unicode();
-    return code < 0x20 || (code >= 0x7f && code <= 0x9f) || code == 0xad || code == 0x2028 ||
-           code == 0x2029 || code == 0xfffc;
-}
-
-// How QPlainTextEdit breaks a paragraph: its document layout gives every
-// paragraph the document's text option and the view's width less the margins.
-struct Breaker {
-    Breaker(const QFont& font, const QTextOption& option, qreal margin, int width) : metrics(font) {
-        qreal extra = 0;
-        if (option.flags() & QTextOption::AddSpaceForLineAndParagraphSeparators)
-            extra = QFontMetrics(font).horizontalAdvance(QChar(0x21B5));
-        available = (width <= 0 ? qreal(INT_MAX) : qreal(width)) - 2 * margin - extra;
-        const bool wraps = option.wrapMode() != QTextOption::NoWrap &&
-                           option.wrapMode() != QTextOption::ManualWrap;
-        checkWidth = wraps;
-        // Advances of the font metrics and of a layout agree only without
-        // design metrics; the slack of a line's height covers the overhang of
-        // the last glyph that line breaking adds.
-        quickCheck = !option.useDesignMetrics();
-        slack = metrics.height();
-    }
-
-    bool fitsOnOneLine(const QString& text) const {
-        if (text.isEmpty())
-            return true;
-        if (!quickCheck || std::any_of(text.begin(), text.end(), needsLayout))
-            return false;
-        return !checkWidth || metrics.horizontalAdvance(text) + slack <= available;
-    }
-
-    QFontMetricsF metrics;
-    qreal available = 0;
-    qreal slack = 0;
-    bool checkWidth = true;
-    bool quickCheck = true;
-};
 
 } // namespace
 
@@ -91,7 +49,7 @@ void DisplayedLines::update(int viewWidth) {
 }
 
 void DisplayedLines::rebuild(Params params) {
-    const Breaker breaker(params.font, params.option, params.margin, params.width);
+    const ParagraphBreaker breaker(params.font, params.option, params.margin, params.width);
     wrapped_.clear();
     cachedBlock_ = -1;
     int total = 0;
@@ -105,17 +63,8 @@ void DisplayedLines::rebuild(Params params) {
             lastLineEmpty = text.isEmpty();
             continue;
         }
-        QTextLayout layout(text, params.font);
-        layout.setTextOption(params.option);
         ++layouts_;
-        WrappedBlock wrapped{blockNumber, total, {}};
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLeadingIncluded(true);
-            line.setLineWidth(breaker.available);
-            wrapped.lines.push_back({line.textStart(), line.textLength()});
-        }
-        layout.endLayout();
+        WrappedBlock wrapped{blockNumber, total, breaker.lines(text)};
         total += static_cast<int>(wrapped.lines.size());
         lastLineEmpty = wrapped.lines.empty() || wrapped.lines.back().length == 0;
         if (wrapped.lines.size() > 1)
@@ -147,7 +96,7 @@ QString DisplayedLines::text(int index) const {
         const int within = index - wrapped.firstLine;
         const int lineCount = static_cast<int>(wrapped.lines.size());
         if (within < lineCount) {
-            const Line& line = wrapped.lines[static_cast<size_t>(within)];
+            const TextLineSpan& line = wrapped.lines[static_cast<size_t>(within)];
             return blockText(wrapped.block).mid(line.start, std::min(line.length, kMaxLineLength));
         }
         blockNumber = wrapped.block + 1 + (within - lineCount);

@@ -10,6 +10,8 @@
 // font, the text option, the margin or the width has changed, so walking
 // all n lines costs one pass over the text, not n. A paragraph that is
 // plainly narrower than the view is one line without a text layout.
+#include "app/ParagraphBreaker.h"
+
 #include <QFont>
 #include <QObject>
 #include <QPointer>
@@ -48,15 +50,11 @@ private:
         qreal margin = 0;
         int width = 0;
     };
-    struct Line {
-        int start = 0;
-        int length = 0;
-    };
     // A paragraph that gives more than one line.
     struct WrappedBlock {
         int block = 0;
         int firstLine = 0;
-        std::vector<Line> lines;
+        std::vector<TextLineSpan> lines;
     };
 
     Params currentParams() const;

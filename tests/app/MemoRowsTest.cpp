@@ -46,32 +46,41 @@ QString longLine() {
 }
 
 TEST(DisplayedLinesInTheWidget, AgreeWithTheViewsOwnLayoutAtEveryWidth) {
-    QPlainTextEdit edit;
-    edit.setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    edit.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    edit.setFont(QFont("MS Sans Serif", 8));
+    QFont spaced("DejaVu Sans", 9);
+    spaced.setLetterSpacing(QFont::PercentageSpacing, 120);
+    QFont italic("DejaVu Serif", 11);
+    italic.setItalic(true);
+    const QFont fonts[] = {QFont("MS Sans Serif", 8), italic, spaced};
     const QStringList texts{
         longLine(),
         QString::fromUtf8("Объект: насосная станция №3\nДиаметр D = 1020,0 мм\n\n"
-                          "Re_min = 6,27584E7; λ = 0,0123\n"),
+                          "Re_min = 6,27584E7; λ = 0,0123 — «ок»\n"),
         "averyveryveryverylongwordwithoutanyspaceatallthatmustbreakanywhereinthemiddle",
         "tabs\tin\tthe\ttext and    runs   of     spaces at the end         ",
         "short\n" + longLine() + "\n" + longLine() + longLine() + "\nend",
+        QString::fromUtf8("AVAVAVAV To To To WAWAWA ffi ffl fi fl LTLTLT Yo Yo Yo"),
         "",
         "\n\n",
     };
+    QPlainTextEdit edit;
+    edit.setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    edit.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     DisplayedLines lines(edit.document());
     edit.show();
-    for (int width = 40; width <= 420; width += 5) {
-        edit.resize(width, 120);
-        for (const QString& text : texts) {
-            edit.setPlainText(text);
-            const QStringList expected = widgetLines(&edit);
-            lines.update(edit.viewport()->width());
-            QStringList got;
-            for (int i = 0; i < lines.count(); ++i)
-                got << lines.text(i);
-            ASSERT_EQ(got, expected) << "width " << width << ": " << text.toStdString();
+    for (const QFont& font : fonts) {
+        edit.setFont(font);
+        for (int width = 40; width <= 420; width += 5) {
+            edit.resize(width, 120);
+            for (const QString& text : texts) {
+                edit.setPlainText(text);
+                const QStringList expected = widgetLines(&edit);
+                lines.update(edit.viewport()->width());
+                QStringList got;
+                for (int i = 0; i < lines.count(); ++i)
+                    got << lines.text(i);
+                ASSERT_EQ(got, expected) << font.toString().toStdString() << ", width " << width
+                                         << ": " << text.toStdString();
+            }
         }
     }
 }
