@@ -21,6 +21,7 @@ const int kButtonBarHeight = 41;
 
 TForm1::TForm1() : ui(std::make_unique<Ui::TForm1>()) {
     ui->setupUi(this);
+    setUpConnection();
     makeToolWindow(this);
     setBackground(this, colors::skyBlue);
     setBackground(ui->ClientArea, colors::skyBlue);

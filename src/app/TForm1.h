@@ -1,8 +1,10 @@
 #pragma once
 // The main window: menu, picture panel, text view and the two buttons.
 #include "platform/Dialogs.h"
+#include "report/connection/TRptCustomConnection.h"
 
 #include <QMainWindow>
+#include <cstdint>
 #include <memory>
 
 namespace Ui {
@@ -10,6 +12,8 @@ class TForm1;
 }
 
 namespace zamt {
+
+class DisplayedLines;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -27,6 +31,13 @@ public:
     void N1Click();
     void btRunClick();
 
+    // The report's data connection: one string column "StrField", one row
+    // per displayed line of the text view (TForm1Connection.cpp).
+    TRptCustomConnection RptCustomConnection1{"RptCustomConnection1"};
+    void ConnectionOpen(TRptCustomConnection& connection);
+    void ConnectionGetCols(TRptCustomConnection& connection);
+    void ConnectionGetRow(TRptCustomConnection& connection);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -34,10 +45,14 @@ protected:
 private:
     void FormCreate();
     void layOutClientArea();
+    void setUpConnection();
+    DisplayedLines& memoLines();
 
     std::unique_ptr<Ui::TForm1> ui;
     OpenFileRequest OpenDialog1;
     QString projectFile_;
+    std::unique_ptr<DisplayedLines> memoLines_;
+    int32_t rowCounter_ = 0; // the next line of the text view to deliver
 };
 
 } // namespace zamt
