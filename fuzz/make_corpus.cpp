@@ -98,6 +98,16 @@ int main(int argc, char** argv) {
                  w.endPage();
              }
          })},
+        // One picture larger than the reader's window, reused many times.
+        {"reused-pictures.rps", written([](TRptStreamWriter& w) {
+             const RptGraphic big{1, QByteArray(17000, 'b')};
+             for (int page = 0; page < 2; ++page) {
+                 w.beginPage();
+                 for (int i = 0; i < 100; ++i)
+                     w.drawPicture(big, 0.01 * i, 1);
+                 w.endPage();
+             }
+         })},
         {"version-1101.rps", older(1101)},
         {"version-2009.rps", older(2009)},
     };

@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libgl-dev
   libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  fonts-dejavu-core fonts-liberation
+  fonts-dejavu-core fonts-liberation qt6-translations-l10n
 )
 
 missing=()

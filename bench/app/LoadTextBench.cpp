@@ -1,6 +1,6 @@
 // Loading a 10 MB text file into the main window's text view through the
 // "файл" button, as a user would; reports the process's peak memory.
-#include "app/Forms.h"
+#include "app/CreateForms.h"
 #include "app/TForm1.h"
 #include "platform/Dialogs.h"
 

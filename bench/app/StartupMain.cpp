@@ -1,6 +1,6 @@
 // Start-up of the program up to the main window shown, then quits: timed as
 // a whole process by startup.sh against BareWindowMain.
-#include "app/Forms.h"
+#include "app/CreateForms.h"
 #include "app/Startup.h"
 
 #include <QApplication>

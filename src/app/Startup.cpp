@@ -1,11 +1,12 @@
 #include "app/Startup.h"
 
-#include "app/Forms.h"
+#include "app/CreateForms.h"
 #include "app/TForm1.h"
-#include "app/WindowLook.h"
+#include "look/WindowLook.h"
 #include "platform/DecimalSeparator.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtMessageBoxes.h"
+#include "platform/QtTranslations.h"
 
 #include <QApplication>
 
@@ -15,7 +16,8 @@ void startProgram() {
     QApplication::setApplicationName(QStringLiteral("zamt05"));
     // Closing the main window ends the program, whatever else is open.
     QApplication::setQuitOnLastWindowClosed(false);
-    installFontSubstitutes();
+    installWindowLook();
+    installQtTranslations();
     initDecimalSeparator();
     installMessageBoxes(std::make_unique<QtMessageBoxes>());
     installDialogs(std::make_unique<QtDialogs>());

@@ -1,10 +1,10 @@
 #include "app/TForm1.h"
 
-#include "app/Forms.h"
 #include "app/TForm6.h"
 #include "app/TextFile.h"
-#include "app/WindowLook.h"
 #include "calc/TForm2.h"
+#include "look/Forms.h"
+#include "look/WindowLook.h"
 #include "platform/HandlerGuard.h"
 #include "platform/HelpEngine.h"
 #include "ui_TForm1.h"
@@ -22,7 +22,6 @@ const int kButtonBarHeight = 41;
 TForm1::TForm1() : ui(std::make_unique<Ui::TForm1>()) {
     ui->setupUi(this);
     makeToolWindow(this);
-    setWindowIcon(programIcon());
     setBackground(this, colors::skyBlue);
     setBackground(ui->ClientArea, colors::skyBlue);
     ui->Image1->setPixmap(picture(QStringLiteral("workers")));

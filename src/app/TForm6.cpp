@@ -1,6 +1,6 @@
 #include "app/TForm6.h"
 
-#include "app/WindowLook.h"
+#include "look/WindowLook.h"
 #include "platform/HandlerGuard.h"
 #include "ui_TForm6.h"
 

@@ -15,10 +15,28 @@
 namespace zamt {
 namespace {
 
-[[noreturn]] void cannotOpen(const QString& path, int error) {
+[[noreturn]] void cannotOpen(const QString& path, const QString& reason) {
     throw AppError(QStringLiteral("Cannot open file \"%1\". %2")
-                       .arg(QFileInfo(path).absoluteFilePath(),
-                            QString::fromLocal8Bit(std::strerror(error))));
+                       .arg(QFileInfo(path).absoluteFilePath(), reason));
+}
+
+[[noreturn]] void cannotOpen(const QString& path, int error) {
+    cannotOpen(path, QString::fromLocal8Bit(std::strerror(error)));
+}
+
+// Only regular files are read: a named pipe would wait for a writer, a
+// device may never end.
+void requireRegularFile(const QString& path, mode_t mode) {
+    if (S_ISREG(mode))
+        return;
+    if (S_ISDIR(mode))
+        cannotOpen(path, EISDIR);
+    const char* kind = S_ISFIFO(mode)  ? "a named pipe"
+                       : S_ISCHR(mode) ? "a character device"
+                       : S_ISBLK(mode) ? "a block device"
+                       : S_ISSOCK(mode) ? "a socket"
+                                        : "not a file of text";
+    cannotOpen(path, QStringLiteral("Not a regular file: %1").arg(QLatin1String(kind)));
 }
 
 class FileDescriptor {
@@ -56,18 +74,22 @@ QString textForView(std::string_view bytes) {
 
 QString readTextForView(const QString& path, std::int64_t capacity) {
     const QByteArray native = QFile::encodeName(path);
-    FileDescriptor file(::open(native.constData(), O_RDONLY | O_CLOEXEC));
+    struct stat info {};
+    if (::stat(native.constData(), &info) != 0)
+        cannotOpen(path, errno);
+    requireRegularFile(path, info.st_mode);
+    // Without blocking, and checked again once open: the name may have been
+    // given to a pipe in between.
+    FileDescriptor file(::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (file.get() < 0)
         cannotOpen(path, errno);
-    struct stat info {};
     if (::fstat(file.get(), &info) != 0)
         cannotOpen(path, errno);
-    if (S_ISDIR(info.st_mode))
-        cannotOpen(path, EISDIR);
+    requireRegularFile(path, info.st_mode);
     if (info.st_size > capacity)
         throw AppError(QStringLiteral("Text exceeds memo capacity"));
-    // Read whole, whatever the size the folder entry claims (pipes, /proc),
-    // but never more than the view can hold.
+    // Read whole, whatever the size the folder entry claims (/proc), but
+    // never more than the view can hold.
     std::string bytes;
     bytes.reserve(static_cast<size_t>(info.st_size));
     char chunk[65536];

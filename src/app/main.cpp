@@ -1,6 +1,6 @@
 // zamt05: computes the correction coefficient K of a single-path ultrasonic
 // flowmeter from the pipe's geometry and the water's hydraulic conditions.
-#include "app/Forms.h"
+#include "app/CreateForms.h"
 #include "app/Startup.h"
 
 #include <QApplication>

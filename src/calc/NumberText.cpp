@@ -5,10 +5,10 @@
 #include "platform/DecimalSeparator.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cerrno>
 #include <clocale>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <locale.h>
 
@@ -97,8 +97,14 @@ std::string FormatFixed(double value, int precision, int decimals, char separato
 
     // The decimal digits of |value|: value = 0.digits × 10^(exponent + 1).
     // A hundred significant digits leave no doubt about the rounding digit.
+    // std::to_chars spells them the same under every locale (the C
+    // library's printf follows LC_NUMERIC, whose decimal point may be longer
+    // than one byte).
     char buffer[160];
-    std::snprintf(buffer, sizeof buffer, "%.99Le", std::fabs(static_cast<long double>(value)));
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer - 1,
+                                       std::fabs(static_cast<long double>(value)),
+                                       std::chars_format::scientific, 99);
+    *written.ptr = '\0';
     std::string digits;
     digits += buffer[0];
     const char* cursor = buffer + 2;

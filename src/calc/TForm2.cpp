@@ -1,10 +1,10 @@
 #include "calc/TForm2.h"
 
-#include "app/Forms.h"
-#include "app/WindowLook.h"
 #include "calc/KeyFilter.h"
 #include "calc/KeyPressRouter.h"
 #include "calc/TForm3.h"
+#include "look/Forms.h"
+#include "look/WindowLook.h"
 #include "platform/CodePage.h"
 #include "platform/DecimalSeparator.h"
 #include "platform/HandlerGuard.h"
@@ -16,7 +16,6 @@ namespace zamt {
 TForm2::TForm2() : ui(std::make_unique<Ui::TForm2>()), keys_(new KeyPressRouter(this)) {
     ui->setupUi(this);
     makeToolWindow(this);
-    setWindowIcon(programIcon());
     setBackground(this, colors::skyBlue);
     placeWindow(this, 1, 121, 402, 456);
     // Labels without word wrap fit their text, as the result labels do

@@ -1,13 +1,13 @@
 #include "calc/TForm3.h"
 
-#include "app/Forms.h"
-#include "app/TForm9.h"
-#include "app/WindowLook.h"
+#include "calc/FloatFaults.h"
 #include "calc/KeyFilter.h"
 #include "calc/KeyPressRouter.h"
 #include "calc/NumberText.h"
-#include "calc/FloatFaults.h"
 #include "calc/TForm2.h"
+#include "calc/TForm9.h"
+#include "look/Forms.h"
+#include "look/WindowLook.h"
 #include "platform/CodePage.h"
 #include "platform/DecimalSeparator.h"
 #include "platform/HandlerGuard.h"
@@ -41,7 +41,6 @@ void filterKey(char& key, const QLineEdit* box, QWidget* next) {
 TForm3::TForm3() : ui(std::make_unique<Ui::TForm3>()) {
     ui->setupUi(this);
     makeToolWindow(this);
-    setWindowIcon(programIcon());
     setBackground(this, colors::paleGreen);
     setBackground(ui->Panel2, colors::paleGreen);
     setBackground(ui->Panel5, colors::paleGreen);
@@ -59,7 +58,7 @@ TForm3::TForm3() : ui(std::make_unique<Ui::TForm3>()) {
     for (QLabel* label : {ui->Label7, ui->Label14, ui->Label15, ui->Label16, ui->Label19,
                           ui->Label20, ui->Label23, ui->Label1, ui->Label24})
         label->adjustSize();
-    ui->SpeedButton1->setIcon(QIcon(picture(QStringLiteral("chartbutton"))));
+    ui->SpeedButton1->setPicture(picture(QStringLiteral("chartbutton")));
     // The outer size 376 by 611 leaves this client area.
     placeWindow(this, 369, 120, 368, 588);
 

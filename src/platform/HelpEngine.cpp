@@ -8,8 +8,10 @@
 #include <QDir>
 #include <QFile>
 #include <QPointer>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace zamt {
 namespace {
@@ -18,14 +20,25 @@ void reportHelpProblem(const QString& text) {
     messageBoxes().show({BoxKind::Warning, QStringLiteral("Help"), text});
 }
 
+// Placed by its frame like the program's other windows, wide enough for the
+// help file's lines of up to 80 characters, and never larger than the
+// screen, so that its whole frame (title bar too) is on it.
+void placeHelpWindow(QWidget* window) {
+    const QRect screen = window->screen()->availableGeometry();
+    const QPoint at = screen.topLeft() + QPoint(192, 107);
+    const int frameAllowance = 40; // title bar and borders of a window manager
+    window->resize(std::min(720, screen.right() - at.x() - frameAllowance),
+                   std::min(540, screen.bottom() - at.y() - frameAllowance));
+    window->move(at);
+}
+
 // One help window for the run, reused for every request, like the system's.
 QDialog* helpWindow(QWidget* owner) {
     static QPointer<QDialog> window;
     if (window.isNull()) {
         window = new QDialog(owner, Qt::Window);
         window->setObjectName(QStringLiteral("HelpWindow"));
-        // Wide enough for the help file's lines of up to 80 characters.
-        window->resize(720, 540);
+        placeHelpWindow(window);
         auto* layout = new QVBoxLayout(window);
         auto* browser = new QTextBrowser(window);
         browser->setObjectName(QStringLiteral("HelpText"));

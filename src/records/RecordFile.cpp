@@ -128,42 +128,60 @@ bool RecordFile::open() {
         if (!S_ISREG(existing.st_mode)) {
             // A device or a pipe has no content to replace; it is written
             // directly, as it always was.
-            fd_ = ::open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
-            if (fd_ < 0)
-                return false;
-            ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
-            inPlace_ = true;
-            return true;
+            return openTarget(Mode::Stream);
         }
         if (withoutWriteBits(existing.st_mode) ||
             ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
             return false;
     }
     struct stat folderState;
-    if (::stat(folder.c_str(), &folderState) != 0 || !S_ISDIR(folderState.st_mode) ||
-        withoutWriteBits(folderState.st_mode))
+    if (::stat(folder.c_str(), &folderState) != 0 || !S_ISDIR(folderState.st_mode))
         return false;
-
-    const std::string stem = folder + "/." + name.substr(0, kMaxNameStem) + ".";
-    for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
-        const std::string candidate = stem + uniqueSuffix();
-        // Created with the usual permissions of a new file (the umask
-        // applies); a replaced file's owner and permissions are copied below.
-        fd_ = ::open(candidate.c_str(),
-                     O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0666);
-        if (fd_ >= 0)
-            temporary_ = candidate;
-        else if (errno != EEXIST)
-            return false;
-    }
+    // A writable record in a folder where no file may be created cannot be
+    // replaced safely; it is overwritten where it lies, as the user expects.
+    // Any other failure to create the temporary file (a full disk) keeps the
+    // record untouched.
+    const int error =
+        withoutWriteBits(folderState.st_mode) ? EACCES : createTemporary(folder, name);
+    if (error == EACCES || error == EPERM)
+        return exists && openTarget(Mode::Overwrite);
     if (fd_ < 0)
         return false;
     if (exists) {
-        // Only root may give the file away; others keep their own ownership.
+        // Only root may give the temporary file away; others keep their own
+        // ownership.
         if (::fchown(fd_, existing.st_uid, existing.st_gid) != 0)
             (void)::fchown(fd_, static_cast<uid_t>(-1), existing.st_gid);
         (void)::fchmod(fd_, existing.st_mode & 07777);
     }
+    return true;
+}
+
+int RecordFile::createTemporary(const std::string& folder, const std::string& name) {
+    const std::string stem = folder + "/." + name.substr(0, kMaxNameStem) + ".";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string candidate = stem + uniqueSuffix();
+        // Created with the usual permissions of a new file (the umask
+        // applies); a replaced file's owner and permissions are copied then.
+        fd_ = ::open(candidate.c_str(),
+                     O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0666);
+        if (fd_ >= 0) {
+            temporary_ = candidate;
+            return 0;
+        }
+        if (errno != EEXIST)
+            return errno;
+    }
+    return EEXIST;
+}
+
+bool RecordFile::openTarget(Mode mode) {
+    // Without blocking: a pipe nobody reads must not hang the program.
+    fd_ = ::open(target_.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+    if (fd_ < 0)
+        return false;
+    ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
+    mode_ = mode;
     return true;
 }
 
@@ -188,14 +206,18 @@ int RecordFile::commit(std::string_view content) {
     if (fd_ < 0)
         return EBADF;
     FileCalls& calls = fileCalls();
-    int error = writeAll(content);
-    if (error == 0 && !inPlace_ && calls.fsync(fd_) != 0)
+    int error = 0;
+    if (mode_ == Mode::Overwrite && ::ftruncate(fd_, 0) != 0)
+        error = errno;
+    if (error == 0)
+        error = writeAll(content);
+    if (error == 0 && mode_ != Mode::Stream && calls.fsync(fd_) != 0)
         error = errno;
     const int fd = fd_;
     fd_ = -1; // released by close, whatever it reports
     if (calls.close(fd) != 0 && error == 0)
         error = errno;
-    if (error == 0 && !inPlace_) {
+    if (error == 0 && mode_ == Mode::Replace) {
         if (calls.rename(temporary_.c_str(), target_.c_str()) == 0) {
             temporary_.clear();
             syncFolder(folderOf(target_));
@@ -217,7 +239,7 @@ void RecordFile::discard() {
         ::unlink(temporary_.c_str());
         temporary_.clear();
     }
-    inPlace_ = false;
+    mode_ = Mode::Replace;
 }
 
 } // namespace zamt

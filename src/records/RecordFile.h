@@ -3,7 +3,9 @@
 // written file: the new content goes into a temporary file beside the target,
 // is flushed to the disk, and then renamed over the target. Until the rename
 // the target keeps its previous content; after a failure the temporary file
-// is removed.
+// is removed. Where no temporary file can be made beside a writable target
+// (a folder in which new files may not be created), the target is
+// overwritten in place: truncated, written and flushed to the disk.
 #include <QString>
 
 #include <memory>
@@ -41,8 +43,9 @@ public:
     // Checks that the target can be written and creates the temporary file.
     // False when it cannot: the folder is missing, the name is invalid, the
     // target is a folder or read-only (a file without any write permission
-    // bit counts as read-only for every user), or the folder may not be
-    // written. A symbolic link is followed to the file it names.
+    // bit counts as read-only for every user), or it does not exist yet in a
+    // folder that may not be written. A symbolic link is followed to the
+    // file it names.
     bool open();
     // Writes the content and puts it in place of the target. Returns 0, or
     // the errno of the call that failed; then the target is unchanged and
@@ -55,6 +58,15 @@ public:
     QString temporary() const;
 
 private:
+    enum class Mode {
+        Replace,   // a temporary file renamed over the target
+        Overwrite, // the target itself, truncated first
+        Stream     // a device or pipe: written directly
+    };
+
+    // 0, or the errno of the failure.
+    int createTemporary(const std::string& folder, const std::string& name);
+    bool openTarget(Mode mode);
     int writeAll(std::string_view content);
     void discard();
 
@@ -64,7 +76,7 @@ private:
     std::string target_;
     std::string temporary_;
     int fd_ = -1;
-    bool inPlace_ = false; // a device or pipe: written directly
+    Mode mode_ = Mode::Replace;
 };
 
 } // namespace zamt

@@ -1,9 +1,9 @@
-#include "app/Forms.h"
+#include "app/CreateForms.h"
 #include "app/TForm1.h"
 #include "app/TForm6.h"
-#include "app/TForm9.h"
 #include "calc/TForm2.h"
 #include "calc/TForm3.h"
+#include "calc/TForm9.h"
 #include "support/GuiHelpers.h"
 #include "support/ScriptedServices.h"
 #include "support/TempDir.h"
@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QToolButton>
 
@@ -165,6 +166,10 @@ TEST_F(MainWindowTest, HelpOpensTopicOneOrReportsAMissingFile) {
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(help->windowTitle(), QString::fromUtf8("Как работает программа"));
     EXPECT_EQ(help->findChild<QTextBrowser*>()->toPlainText(), QString::fromUtf8("Шаг первый."));
+    // Placed by its frame like the other windows, wholly on the screen.
+    const QRect screen = help->screen()->availableGeometry();
+    EXPECT_EQ(help->frameGeometry().topLeft(), screen.topLeft() + QPoint(192, 107));
+    EXPECT_TRUE(screen.contains(help->frameGeometry())) << help->frameGeometry().bottom();
 }
 
 TEST_F(MainWindowTest, ThePicturePanelKeepsItsPlaceWhenTheWindowGrows) {

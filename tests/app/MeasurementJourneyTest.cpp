@@ -1,7 +1,7 @@
 // A whole measurement as a technician makes it, keyboard only: the geometry
 // window from the menu, the worked example typed along the Enter chain, the
 // hydraulics window, the record written to data07.txt and loaded back.
-#include "app/Forms.h"
+#include "app/CreateForms.h"
 #include "app/TForm1.h"
 #include "calc/Measurement.h"
 #include "calc/TForm2.h"

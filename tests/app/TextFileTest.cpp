@@ -6,6 +6,10 @@
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace zamt {
@@ -65,6 +69,32 @@ TEST(TextFile, FilesThatCannotBeOpenedNameTheFullPathAndTheReason) {
         EXPECT_EQ(failureOf(locked),
                   QStringLiteral("Cannot open file \"%1\". Permission denied").arg(locked));
     }
+}
+
+TEST(TextFile, RefusesWhatIsNotARegularFileWithoutWaitingOnIt) {
+    test::TempDir dir;
+    const QString fifo = dir.file("x.txt");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString socketPath = dir.file("socket.txt");
+    const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray native = QFile::encodeName(socketPath);
+    ASSERT_LT(size_t(native.size()), sizeof address.sun_path);
+    std::memcpy(address.sun_path, native.constData(), size_t(native.size()));
+    ASSERT_EQ(::bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    const struct {
+        QString path;
+        const char* reason;
+    } cases[] = {
+        {fifo, "Not a regular file: a named pipe"},
+        {"/dev/zero", "Not a regular file: a character device"},
+        {socketPath, "Not a regular file: a socket"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(failureOf(c.path),
+                  QStringLiteral("Cannot open file \"%1\". %2").arg(c.path, c.reason));
+    ::close(sock);
 }
 
 TEST(TextFile, RefusesTextsLargerThanTheViewCanHold) {

@@ -1,11 +1,12 @@
-#include "app/Forms.h"
-#include "app/TForm9.h"
+#include "WindowTestSupport.h"
+#include "app/CreateForms.h"
 #include "calc/Measurement.h"
 #include "calc/TForm2.h"
 #include "calc/TForm3.h"
+#include "calc/TForm9.h"
+#include "look/PictureButton.h"
 #include "platform/DecimalSeparator.h"
 #include "records/PassportWriter.h"
-#include "WindowTestSupport.h"
 #include "support/GuiHelpers.h"
 #include "support/ScriptedServices.h"
 
@@ -200,7 +201,26 @@ TEST_F(HydraulicsWindowTest, StartsWithItsCaptionsAndStartTexts) {
     EXPECT_EQ(chart->focusPolicy(), Qt::NoFocus);
     EXPECT_EQ(chart->cursor().shape(), Qt::PointingHandCursor);
     EXPECT_TRUE(chart->text().isEmpty());
-    EXPECT_EQ(chart->icon().pixmap(chart->iconSize()).size(), QSize(330, 30));
+}
+
+TEST_F(HydraulicsWindowTest, TheChartButtonShowsItsPictureAtItsOwnSizeCutByTheFace) {
+    auto* chart = test::child<PictureButton>(Form3, "SpeedButton1");
+    const QImage picture = chart->picture().toImage();
+    ASSERT_EQ(picture.size(), QSize(330, 30));
+    const QImage face = chart->grab().toImage();
+    // Centred on the 337 by 25 face: 3 or 4 columns to its left, 2 or 3 rows
+    // cut off at the top; a scaled picture matches at no offset.
+    int bestMatch = 0;
+    for (int dx = 3; dx <= 4; ++dx) {
+        for (int dy = 2; dy <= 3; ++dy) {
+            int same = 0;
+            for (int x = 10; x < 320; ++x)
+                for (const int y : {6, 12, 18})
+                    same += face.pixel(x + dx, y) == picture.pixel(x, y + dy);
+            bestMatch = std::max(bestMatch, same);
+        }
+    }
+    EXPECT_EQ(bestMatch, 310 * 3);
 }
 
 TEST_F(HydraulicsWindowTest, TabGoesThroughTheBoxesThenTheBottomButtons) {

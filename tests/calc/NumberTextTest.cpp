@@ -1,7 +1,12 @@
 #include "calc/FloatFaults.h"
 #include "calc/NumberText.h"
 #include "platform/CodePage.h"
+#include "support/TempDir.h"
 
+#include <QFile>
+#include <clocale>
+#include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -23,11 +28,9 @@ std::string withSeparator(std::string text, char separator) {
     return text;
 }
 
-class FormatFixedTest : public testing::TestWithParam<char> {};
-
-TEST_P(FormatFixedTest, WritesTheDocumentedLayouts) {
-    const char separator = GetParam();
-    const FormatCase cases[] = {
+// The documented layouts of FormatFixed.
+const std::vector<FormatCase>& formatCases() {
+    static const std::vector<FormatCase> cases = {
         // The worked examples.
         {100, 5, 2, "100,00"},
         {0.0334942, 8, 5, "0,03349"},
@@ -78,12 +81,20 @@ TEST_P(FormatFixedTest, WritesTheDocumentedLayouts) {
         {-0.04, 6, 1, "0,0"},
         {1e-300, 7, 5, "0,00000"},
     };
-    for (const FormatCase& c : cases) {
+    return cases;
+}
+
+void expectDocumentedLayouts(char separator) {
+    for (const FormatCase& c : formatCases()) {
         EXPECT_EQ(FormatFixed(c.value, c.precision, c.decimals, separator),
                   withSeparator(c.expected, separator))
             << c.value << " P " << c.precision << " D " << c.decimals;
     }
 }
+
+class FormatFixedTest : public testing::TestWithParam<char> {};
+
+TEST_P(FormatFixedTest, WritesTheDocumentedLayouts) { expectDocumentedLayouts(GetParam()); }
 
 TEST_P(FormatFixedTest, WritesInfinitiesAndNotANumber) {
     const char separator = GetParam();
@@ -93,6 +104,40 @@ TEST_P(FormatFixedTest, WritesInfinitiesAndNotANumber) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothSeparators, FormatFixedTest, testing::Values(',', '.'));
+
+// Switches LC_NUMERIC to a locale whose decimal point is longer than one
+// byte (Pashto's is U+066B), generated with localedef when the system lacks
+// it, and back to "C" afterwards.
+class LongDecimalPointLocale {
+public:
+    LongDecimalPointLocale() {
+        if (std::setlocale(LC_NUMERIC, "ps_AF.UTF-8"))
+            return;
+        const QString command = QStringLiteral("localedef -i ps_AF -f UTF-8 %1/ps_AF.UTF-8 2>&1")
+                                    .arg(folder_.path());
+        if (std::system(command.toLocal8Bit().constData()) != 0)
+            return;
+        // glibc reads LOCPATH at every setlocale.
+        qputenv("LOCPATH", QFile::encodeName(folder_.path()));
+        std::setlocale(LC_NUMERIC, "ps_AF.UTF-8");
+    }
+    ~LongDecimalPointLocale() {
+        std::setlocale(LC_NUMERIC, "C");
+        qunsetenv("LOCPATH");
+    }
+    bool active() const { return std::strlen(std::localeconv()->decimal_point) > 1; }
+
+private:
+    test::TempDir folder_;
+};
+
+TEST(FormatFixedLocaleTest, DigitsDoNotDependOnTheCLibrarysNumericLocale) {
+    LongDecimalPointLocale locale;
+    if (!locale.active())
+        GTEST_SKIP() << "no locale with a multi-byte decimal point (localedef -i ps_AF failed)";
+    expectDocumentedLayouts(',');
+    expectDocumentedLayouts('.');
+}
 
 struct ParseCase {
     const char* text; // written with ',' as the separator

@@ -214,10 +214,10 @@ TEST_F(PassportWriter, TargetThatCannotBeOpenedGivesFileAccessError) {
              ::chmod(localName(d.file("locked")).constData(), 0555);
              return d.file("locked/data07.txt");
          }},
-        {"no rights to the folder, writable file",
+        {"no rights to the folder, read-only file",
          [](const TempDir& d) {
              QDir(d.path()).mkdir("locked");
-             d.write("locked/data07.txt", kPrevious);
+             ::chmod(localName(d.write("locked/data07.txt", kPrevious)).constData(), 0444);
              ::chmod(localName(d.file("locked")).constData(), 0555);
              return d.file("locked/data07.txt");
          }},
@@ -247,6 +247,18 @@ TEST_F(PassportWriter, TargetThatCannotBeOpenedGivesFileAccessError) {
         EXPECT_EQ(folderEntries(folder.path()), entries) << c.what;
         EXPECT_EQ(folderEntries(folder.file("locked")), lockedEntries) << c.what;
     }
+}
+
+TEST_F(PassportWriter, AWritableRecordInAFolderWithoutRightsIsOverwrittenInPlace) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir("locked"));
+    WritableAgain restore{dir.file("locked")};
+    const QString path = dir.write("locked/data07.txt", QByteArray(5000, 'x'));
+    ::chmod(localName(dir.file("locked")).constData(), 0555);
+    press(path, exampleMeasurement());
+    EXPECT_EQ(readFile(path), bytes(exampleRecord(',')));
+    EXPECT_EQ(folderEntries(dir.file("locked")), QStringList{"data07.txt"});
+    ASSERT_EQ(services.boxes.shown.size(), 1u);
+    EXPECT_TRUE(services.boxes.shown[0].text.startsWith(QStringLiteral("Уже записано: ")));
 }
 
 TEST_F(PassportWriter, AWriteErrorEndsInTheStandardErrorBoxAndKeepsThePreviousRecord) {

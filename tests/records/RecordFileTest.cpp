@@ -69,6 +69,26 @@ TEST(RecordFile, ReplacesTheWholeContentAndKeepsThePermissionBits) {
     }
 }
 
+// A folder where no new file may be created: the record cannot be replaced
+// as a whole, so it is overwritten where it lies; elsewhere it is replaced.
+TEST(RecordFile, OverwritesInPlaceOnlyWhereNoTemporaryFileCanBeMade) {
+    for (const bool lockedFolder : {false, true}) {
+        TempDir dir;
+        const QString path = dir.write("data07.txt", QByteArray(5000, 'x'));
+        const ino_t before = statOf(path).st_ino;
+        ::chmod(local(dir.path()).c_str(), lockedFolder ? 0555 : 0755);
+        RecordFile file(path);
+        ASSERT_TRUE(file.open()) << lockedFolder;
+        EXPECT_EQ(file.temporary().isEmpty(), lockedFolder);
+        EXPECT_EQ(statOf(path).st_size, 5000) << "truncated before the commit";
+        EXPECT_EQ(file.commit("short"), 0);
+        ::chmod(local(dir.path()).c_str(), 0755);
+        EXPECT_EQ(readFile(path), "short") << lockedFolder;
+        EXPECT_EQ(statOf(path).st_ino == before, lockedFolder);
+        EXPECT_EQ(folderEntries(dir.path()), QStringList{"data07.txt"});
+    }
+}
+
 TEST(RecordFile, WritesThroughSymbolicLinksToTheFileTheyName) {
     const struct {
         const char* what;

@@ -554,6 +554,51 @@ TEST(StreamReader, EveryTruncationEndsInAnError) {
     }
 }
 
+// Counts what the reader takes from the device.
+class CountingBuffer : public QBuffer {
+public:
+    using QBuffer::QBuffer;
+    qint64 bytesRead = 0;
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override {
+        const qint64 got = QBuffer::readData(data, maxSize);
+        bytesRead += std::max<qint64>(got, 0);
+        return got;
+    }
+};
+
+// Renders nothing, but keeps every picture it is given, as a renderer that
+// caches them would: the data must be shared, not copied per reuse.
+class PictureKeepingRender : public TRptRender {
+public:
+    void drawPicture(const RptGraphic& picture, RptPoint) override { kept.push_back(picture.data); }
+    std::vector<QByteArray> kept;
+};
+
+TEST(StreamReader, ReadsAReusedPictureOnceHoweverOftenItIsDrawn) {
+    const RptGraphic big{1, QByteArray(64 << 10, 'p')}; // larger than the read window
+    const int uses = 600;
+    QByteArray bytes = writeStream([&](TRptStreamWriter& w) {
+        for (int page = 0; page < 2; ++page) {
+            w.beginPage();
+            for (int i = 0; i < uses / 2; ++i)
+                w.drawPicture(big, 1, 1);
+            w.endPage();
+        }
+    });
+    CountingBuffer device(&bytes);
+    ASSERT_TRUE(device.open(QIODevice::ReadOnly));
+    TRptStreamReader reader(&device);
+    PictureKeepingRender render;
+    reader.replayAll(render);
+    reader.replayPage(1, render); // a page drawn again shares the data too
+    ASSERT_EQ(render.kept.size(), size_t(uses + uses / 2));
+    for (const QByteArray& data : render.kept)
+        ASSERT_TRUE(data.isSharedWith(render.kept.front()));
+    EXPECT_LT(device.bytesRead, 2 * bytes.size());
+}
+
 TEST(StreamReader, ReplaysAStreamWithoutPages) {
     const RecordingRender replay = replayAll(writeStream([](TRptStreamWriter&) {}));
     EXPECT_EQ(replay.lines, (std::vector<std::string>{"stream 2017 pages 0"}));

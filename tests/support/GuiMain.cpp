@@ -1,5 +1,5 @@
 // main() of the GUI test programs: a QApplication on the offscreen platform.
-#include "app/WindowLook.h"
+#include "look/WindowLook.h"
 #include "platform/DecimalSeparator.h"
 
 #include <QApplication>
@@ -9,7 +9,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    zamt::installFontSubstitutes();
+    zamt::installWindowLook();
     zamt::setDecimalSeparator(',');
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -85,6 +85,7 @@ private:
     RptArc readArc();
     std::vector<RptPoint> readPoints();
     RptGraphic readGraphic();
+    QByteArray pictureAt(qint64 position, qint64 limit);
     std::string readValue(int depth);
     RptText readText(uint8_t code);
     void expandText(RptText& text, const TRptRender& renderer) const;
@@ -98,6 +99,8 @@ private:
     PageHead current_;
     // Positions of pages 1, 17, 33, ... as far as the reader has been.
     std::vector<qint64> checkpoints_;
+    // Picture data by the position of its size field, read once.
+    QHash<qint64, QByteArray> pictures_;
 
     QDateTime reportTime_;
     QLocale locale_;

@@ -323,6 +323,10 @@ std::vector<RptPoint> TRptStreamReader::readPoints() {
     return points;
 }
 
+namespace {
+constexpr qint64 kNoLimit = -1;
+}
+
 RptGraphic TRptStreamReader::readGraphic() {
     const qint64 kindPos = in_.pos();
     const uint8_t kind = in_.byte();
@@ -330,7 +334,7 @@ RptGraphic TRptStreamReader::readGraphic() {
     g.kind = kind & 0x7F;
     if ((kind & RptCode::GraphicReuse) == 0) {
         g.dataPosition = in_.pos();
-        g.data = in_.bytes(in_.int32());
+        g.data = pictureAt(g.dataPosition, kNoLimit);
         return g;
     }
     // The data must lie wholly before this record.
@@ -340,15 +344,31 @@ RptGraphic TRptStreamReader::readGraphic() {
         rptDamaged(
             QStringLiteral("a picture refers to data at %1, not before %2").arg(at).arg(kindPos));
     in_.seek(at);
-    const qint64 size = in_.int32();
-    if (size < 0 || size > kindPos - at - 4)
-        rptDamaged(
-            QStringLiteral("a picture refers to data at %1, not before %2").arg(at).arg(kindPos));
-    g.data = in_.bytes(size);
+    g.data = pictureAt(at, kindPos);
     g.dataPosition = at;
     g.reused = true;
     in_.seek(resume);
     return g;
+}
+
+// The picture data whose size field stands at the position; the reader
+// then stands after it. Reused data must end before `limit`. Data met once
+// is kept, so that every later reuse shares it instead of reading and
+// copying it again.
+QByteArray TRptStreamReader::pictureAt(qint64 position, qint64 limit) {
+    const auto known = pictures_.constFind(position);
+    const qint64 size = known != pictures_.cend() ? known->size() : in_.int32();
+    if (limit != kNoLimit && (size < 0 || size > limit - position - 4))
+        rptDamaged(QStringLiteral("a picture refers to data at %1, not before %2")
+                       .arg(position)
+                       .arg(limit));
+    if (known != pictures_.cend()) {
+        in_.seek(position + 4 + size);
+        return *known;
+    }
+    const QByteArray data = in_.bytes(size);
+    pictures_.insert(position, data);
+    return data;
 }
 
 // A value: size byte s, length byte k and s bytes; the text is the first k of

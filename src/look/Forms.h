@@ -1,6 +1,6 @@
 #pragma once
-// The program's five windows, created once at start-up in this order and
-// reachable for the whole run through these references.
+// The program's five windows, reachable for the whole run through these
+// references. The main program creates them at start-up (app/CreateForms.h).
 
 namespace zamt {
 
@@ -15,10 +15,5 @@ extern TForm2* Form2; // geometry window
 extern TForm3* Form3; // hydraulics window
 extern TForm6* Form6; // About window
 extern TForm9* Form9; // figure window
-
-// Creates the windows hidden, main window first; the caller shows Form1.
-void createForms();
-// Destroys them in reverse order and clears the references.
-void destroyForms();
 
 } // namespace zamt

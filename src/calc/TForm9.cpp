@@ -1,6 +1,6 @@
-#include "app/TForm9.h"
+#include "calc/TForm9.h"
 
-#include "app/WindowLook.h"
+#include "look/WindowLook.h"
 #include "platform/HandlerGuard.h"
 #include "ui_TForm9.h"
 
@@ -8,7 +8,6 @@ namespace zamt {
 
 TForm9::TForm9() : ui(std::make_unique<Ui::TForm9>()) {
     ui->setupUi(this);
-    setWindowIcon(programIcon());
     // An ordinary window; the outer size 591 by 442 leaves this client area.
     placeWindow(this, 192, 107, 583, 415);
     connect(ui->Button1, &QPushButton::clicked, this, guarded(this, &TForm9::Button1Click));

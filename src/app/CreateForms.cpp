@@ -1,18 +1,12 @@
-#include "app/Forms.h"
+#include "app/CreateForms.h"
 
 #include "app/TForm1.h"
 #include "app/TForm6.h"
-#include "app/TForm9.h"
 #include "calc/TForm2.h"
 #include "calc/TForm3.h"
+#include "calc/TForm9.h"
 
 namespace zamt {
-
-TForm1* Form1 = nullptr;
-TForm2* Form2 = nullptr;
-TForm3* Form3 = nullptr;
-TForm6* Form6 = nullptr;
-TForm9* Form9 = nullptr;
 
 void createForms() {
     Form1 = new TForm1();
@@ -22,8 +16,7 @@ void createForms() {
     Form9 = new TForm9();
 }
 
-template <class Form>
-static void destroy(Form*& form) {
+template <class Form> static void destroy(Form*& form) {
     delete form;
     form = nullptr;
 }

@@ -1,0 +1,111 @@
+// What every window shares: captions that fit their boxes, one font for the
+// menu bar and its menus, the program's icon everywhere.
+#include "app/CreateForms.h"
+#include "app/TForm1.h"
+#include "app/TForm6.h"
+#include "calc/TForm2.h"
+#include "calc/TForm3.h"
+#include "calc/TForm9.h"
+#include "platform/QtTranslations.h"
+#include "support/CaptionFit.h"
+#include "support/GuiHelpers.h"
+#include "support/TempDir.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace zamt {
+namespace {
+
+class WindowLookTest : public testing::Test {
+protected:
+    void SetUp() override { createForms(); }
+    void TearDown() override { destroyForms(); }
+};
+
+TEST_F(WindowLookTest, EveryCaptionFitsItsBox) {
+    const struct {
+        QWidget* window;
+        const char* layout;
+    } windows[] = {
+        {Form1, "src/app/TForm1.ui"}, {Form2, "src/calc/TForm2.ui"}, {Form3, "src/calc/TForm3.ui"},
+        {Form6, "src/app/TForm6.ui"}, {Form9, "src/calc/TForm9.ui"},
+    };
+    for (const auto& w : windows) {
+        const QStringList faults =
+            test::captionsThatDoNotFit(w.window, test::sourceDir() + "/" + w.layout);
+        EXPECT_TRUE(faults.isEmpty()) << w.layout << ":\n" << faults.join('\n').toStdString();
+    }
+}
+
+TEST_F(WindowLookTest, EveryEditBoxAndPictureButtonIsAnnouncedByItsCaption) {
+    const struct {
+        QWidget* window;
+        const char* widget;
+        const char* name;
+    } cases[] = {
+        {Form2, "Edit1", "наименование объекта"},
+        {Form2, "Edit2", "внутренний диаметр трубопровода в мм"},
+        {Form2, "Edit3", "толщина  стенки трубопровода в мм"},
+        {Form2, "Edit4", "толщина отложений на стенках в мм"},
+        {Form2, "Edit5", "угол между осью трубы и акустическим каналом в градусах"},
+        {Form2, "Edit6", "смещение оси акустичекого канала от оси трубопровода в мм"},
+        {Form3, "Edit1", "температура воды в град"},
+        {Form3, "Edit2",
+         "вязкость жидкости (в 10Е-6  м2/сек) здесь указана для воды при t = 10 град Цельсия"},
+        {Form3, "Edit3",
+         "коеффициент шероховатости берется из таблицы 9 стр.26 методики поверки "
+         "TQX340.000.00 И2 (здесь указана б/у труба в хорошем состоянии)"},
+        {Form3, "Edit4",
+         "коеффициент Кгн находят по значению коеффициента ламбда и числу Рейнольдса "
+         "минимальному по таблице 7стр.39. Чтобы узнать лямбда - нажмите \"считаем?\""},
+        {Form3, "SpeedButton1", "график с рис.7 таблицы для Кгн"},
+    };
+    for (const auto& c : cases) {
+        QWidget* widget = test::child(c.window, c.widget);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        ASSERT_NE(accessible, nullptr) << c.widget;
+        EXPECT_EQ(accessible->text(QAccessible::Name), QString::fromUtf8(c.name))
+            << c.window->objectName().toStdString() << " " << c.widget;
+    }
+}
+
+TEST_F(WindowLookTest, MenusUseTheMenuBarsFont) {
+    auto* bar = test::child<QMenuBar>(Form1, "MainMenu1");
+    for (const char* name : {"zamt1", "zap1", "help1"}) {
+        auto* menu = test::child<QMenu>(Form1, name);
+        EXPECT_EQ(QFontInfo(menu->font()).family(), QFontInfo(bar->font()).family()) << name;
+        EXPECT_EQ(QFontInfo(menu->font()).pixelSize(), QFontInfo(bar->font()).pixelSize()) << name;
+    }
+}
+
+TEST_F(WindowLookTest, TheTapIsTheIconOfTheProgramAndOfEveryWindow) {
+    const QImage tap = QApplication::windowIcon().pixmap(32, 32).toImage();
+    ASSERT_FALSE(tap.isNull());
+    for (QWidget* window : {static_cast<QWidget*>(Form1), static_cast<QWidget*>(Form2),
+                            static_cast<QWidget*>(Form3), static_cast<QWidget*>(Form9)})
+        EXPECT_EQ(window->windowIcon().pixmap(32, 32).toImage(), tap)
+            << window->objectName().toStdString();
+    // A window without an icon of its own, like a message box without a
+    // parent, shows the program's.
+    QWidget orphan;
+    EXPECT_EQ(orphan.windowIcon().pixmap(32, 32).toImage(), tap);
+}
+
+TEST(QtTranslationsTest, QtsOwnButtonsSpeakTheUsersLanguage) {
+    ASSERT_TRUE(installQtTranslations(QLocale(QLocale::Russian, QLocale::Russia)))
+        << "Qt's Russian translation (qt6-translations-l10n) is missing";
+    QMessageBox box(QMessageBox::NoIcon, "zamt05", "text", QMessageBox::Ok | QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QString::fromUtf8("Отмена"));
+    // English has no translation file: Qt's own texts again.
+    EXPECT_FALSE(installQtTranslations(QLocale(QLocale::English, QLocale::UnitedStates)));
+    QMessageBox english(QMessageBox::NoIcon, "zamt05", "text", QMessageBox::Cancel);
+    EXPECT_EQ(english.button(QMessageBox::Cancel)->text(), QStringLiteral("Cancel"));
+}
+
+} // namespace
+} // namespace zamt
