@@ -7,6 +7,8 @@ namespace {
 class CancellingDialogs : public Dialogs {
 public:
     std::optional<QString> openFile(QWidget*, const OpenFileRequest&) override { return {}; }
+    std::optional<SaveFileAnswer> saveFile(QWidget*, const SaveFileRequest&) override { return {}; }
+    bool printerSetup(QWidget*, QPrinter&) override { return false; }
 };
 
 std::unique_ptr<Dialogs>& current() {
