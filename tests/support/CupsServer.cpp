@@ -4,9 +4,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QThread>
 
+#include <algorithm>
 #include <cups/cups.h>
 #include <pwd.h>
 #include <unistd.h>
@@ -58,11 +60,19 @@ bool CupsServer::start(const Options& options) {
     const QString root = dir_.path();
     for (const char* sub : {"conf", "spool", "cache", "state", "tmp", "log"})
         QDir(root).mkpath(QString::fromLatin1(sub));
-    QFile::setPermissions(root + QStringLiteral("/tmp"), QFileDevice::Permissions(0x7777));
+    // The filters run as the user lp and must reach the spool and temporary
+    // folders.
+    const auto open = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                      QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                      QFileDevice::ExeOther;
+    QFile::setPermissions(root, open);
+    QFile::setPermissions(root + QStringLiteral("/tmp"),
+                          open | QFileDevice::WriteGroup | QFileDevice::WriteOther);
     const QString conf = root + QStringLiteral("/conf");
     const bool written =
         writeText(conf + QStringLiteral("/cupsd.conf"),
                   QStringLiteral("Listen %1\nLogLevel warn\nBrowsing Off\nMaxCopies %2\n"
+                                 "PreserveJobFiles Yes\n"
                                  "DefaultAuthType None\n"
                                  "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
                                  "<Policy default>\n  <Limit All>\n    Order deny,allow\n"
@@ -106,6 +116,7 @@ bool CupsServer::start(const Options& options) {
     }
     pdfFolder_ = pdfFolderOfUser();
     createdPdfFolder_ = !QFileInfo::exists(pdfFolder_);
+    before_ = QDir(pdfFolder_).entryList({QStringLiteral("*.pdf")}, QDir::Files);
     return true;
 }
 
@@ -168,18 +179,34 @@ int CupsServer::completedJobs() {
     return count < 0 ? 0 : count;
 }
 
-QStringList CupsServer::waitForPdfs(const QString& title, int count, int timeoutMs) {
+QStringList CupsServer::jobTitles() {
+    cups_job_t* jobs = nullptr;
+    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, nullptr, 0, CUPS_WHICHJOBS_COMPLETED);
+    QStringList titles;
+    for (int i = 0; i < count; ++i)
+        titles << QString::fromUtf8(jobs[i].title);
+    cupsFreeJobs(count, jobs);
+    return titles;
+}
+
+QStringList CupsServer::waitForPdfs(int count, int timeoutMs) {
     const QDeadlineTimer deadline(timeoutMs);
     QStringList found;
     while (true) {
         cups_job_t* jobs = nullptr;
         const int active = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, nullptr, 0, CUPS_WHICHJOBS_ACTIVE);
         cupsFreeJobs(active, jobs);
-        QFileInfoList files = QDir(pdfFolder_).entryInfoList({title + QStringLiteral("*.pdf")},
-                                                             QDir::Files, QDir::Time | QDir::Reversed);
+        const QFileInfoList files = QDir(pdfFolder_).entryInfoList(
+            {QStringLiteral("*.pdf")}, QDir::Files, QDir::Time | QDir::Reversed);
         found.clear();
         for (const QFileInfo& file : files)
-            found << file.absoluteFilePath();
+            if (!before_.contains(file.fileName()))
+                found << file.absoluteFilePath();
+        // cups-pdf numbers its files by job: "…-job_12.pdf".
+        std::sort(found.begin(), found.end(), [](const QString& a, const QString& b) {
+            static const QRegularExpression job(QStringLiteral("job_(\\d+)"));
+            return job.match(a).captured(1).toInt() < job.match(b).captured(1).toInt();
+        });
         if ((found.size() >= count && active <= 0) || deadline.hasExpired())
             break;
         QThread::msleep(200);
@@ -190,6 +217,23 @@ QStringList CupsServer::waitForPdfs(const QString& title, int count, int timeout
         if (!collected_.contains(pdf))
             collected_ << pdf;
     return found;
+}
+
+QStringList CupsServer::jobDocuments() {
+    QStringList documents;
+    const QDir spool(dir_.file(QStringLiteral("spool")));
+    for (const QString& name : spool.entryList({QStringLiteral("d*-001")}, QDir::Files, QDir::Name))
+        documents << spool.filePath(name);
+    return documents;
+}
+
+int CupsServer::pdfPages(const QString& pdf) {
+    QProcess process;
+    process.start(QStringLiteral("pdfinfo"), {pdf});
+    process.waitForFinished(30000);
+    static const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)"),
+                                          QRegularExpression::MultilineOption);
+    return pages.match(QString::fromUtf8(process.readAllStandardOutput())).captured(1).toInt();
 }
 
 QString CupsServer::pdfText(const QString& pdf) {

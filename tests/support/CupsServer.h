@@ -2,16 +2,19 @@
 // A CUPS server of the test's own: cupsd with its own configuration folder,
 // spool and socket, which the test process prints to through CUPS_SERVER,
 // so the system's printer set-up is never touched. Queues are cups-pdf
-// printers; their PDFs are read back with pdftotext. Needs root (cups-pdf's
+// printers. The server keeps every job's document as the program sent it
+// (a PDF from Qt), which pdftotext reads back; cups-pdf's own PDFs lose the
+// text's characters on their way through PostScript, so of those the pages
+// are counted. Needs root (cups-pdf's
 // backend runs only as root) and the packages cups, printer-driver-cups-pdf
 // and poppler-utils; without them running() is false and why() says so.
 //
 //   CupsServer cups;
 //   if (!cups.running()) GTEST_SKIP() << cups.why().toStdString();
 //   cups.addPdfQueue("pdf"); cups.setDefault("pdf");
-//   ... print a job titled "zamtT1" ...
-//   QStringList pdfs = cups.waitForPdfs("zamtT1", 1);
-//   CupsServer::pdfText(pdfs[0]);
+//   ... print ...
+//   QStringList pdfs = cups.waitForPdfs(1);  // cups-pdf's PDFs of this server's jobs
+//   CupsServer::pdfPages(pdfs[0]); CupsServer::pdfText(cups.jobDocuments()[0]);
 #include "support/TempDir.h"
 
 #include <QProcess>
@@ -40,12 +43,17 @@ public:
     bool removeQueue(const QString& name);
     bool setDefault(const QString& name);
 
-    // Waits until `count` PDFs of jobs whose title begins with `title` are
-    // complete, and returns them oldest first (fewer after the timeout).
-    QStringList waitForPdfs(const QString& title, int count, int timeoutMs = 60000);
-    // The number of jobs the server has finished.
+    // Waits until the server has no job left to do and cups-pdf has written
+    // at least `count` PDFs since the server started; returns them oldest
+    // first (fewer after the timeout).
+    QStringList waitForPdfs(int count, int timeoutMs = 60000);
+    // The number and the titles of the jobs the server has finished.
     int completedJobs();
+    QStringList jobTitles();
+    // The documents of the jobs as the server received them, by job.
+    QStringList jobDocuments();
     static QString pdfText(const QString& pdf);
+    static int pdfPages(const QString& pdf);
 
 private:
     bool start(const Options& options);
@@ -58,6 +66,7 @@ private:
     QString pdfFolder_;
     bool createdPdfFolder_ = false;
     QStringList collected_;
+    QStringList before_; // PDFs in the folder when the server started
     QByteArray previousServer_;
     bool hadServer_ = false;
 };

@@ -57,11 +57,14 @@ TEST_F(Printing, RunToThePrinterPrintsEveryPageAsOneJob) {
     PrinterRun run(title(), [](TRptSystem& s) { s.ReportDest = TReportDest::rdPrinter; });
     run.system.Execute();
     EXPECT_FALSE(run.system.Cancelled);
-    const QStringList pdfs = cups->waitForPdfs(QString::fromStdString(title()), 1);
+    const QStringList pdfs = cups->waitForPdfs(1);
     ASSERT_EQ(pdfs.size(), 1);
-    const QString text = CupsServer::pdfText(pdfs[0]);
+    EXPECT_EQ(CupsServer::pdfPages(pdfs[0]), 2);
+    ASSERT_EQ(cups->jobDocuments().size(), 1);
+    const QString text = CupsServer::pdfText(cups->jobDocuments()[0]);
     EXPECT_TRUE(text.contains("page 1")) << text.toStdString();
     EXPECT_TRUE(text.contains("page 2")) << text.toStdString();
+    EXPECT_EQ(cups->jobTitles(), QStringList{QString::fromStdString(title())});
     EXPECT_TRUE(run.temp.pageFiles().isEmpty()) << "no page file after a printer run";
 }
 
@@ -77,7 +80,7 @@ TEST_F(Printing, CopiesGoIntoThePrintersSettingsOnlyWhenPositive) {
         EXPECT_EQ(device.copies(), copies > 0 ? copies : before) << copies;
         EXPECT_FALSE(run.system.RepeatCopies);
     }
-    EXPECT_EQ(cups->waitForPdfs(QString::fromStdString(title()), 2).size(), 2)
+    EXPECT_EQ(cups->waitForPdfs(2).size(), 2)
         << "one job for each run; the printer makes the copies";
 }
 
@@ -90,10 +93,13 @@ TEST_F(Printing, ThreeCopiesOnAPrinterOfOneCopyAreThreeJobs) {
     });
     run.system.Execute();
     EXPECT_TRUE(run.system.RepeatCopies);
-    const QStringList pdfs = cups->waitForPdfs(QString::fromStdString(title()), 3);
+    const QStringList pdfs = cups->waitForPdfs(3);
     ASSERT_EQ(pdfs.size(), 3);
     for (const QString& pdf : pdfs)
-        EXPECT_TRUE(CupsServer::pdfText(pdf).contains("page 2"));
+        EXPECT_EQ(CupsServer::pdfPages(pdf), 2);
+    ASSERT_EQ(cups->jobDocuments().size(), 3);
+    for (const QString& document : cups->jobDocuments())
+        EXPECT_TRUE(CupsServer::pdfText(document).contains("page 2"));
     EXPECT_TRUE(run.temp.pageFiles().isEmpty());
 }
 
@@ -171,17 +177,18 @@ TEST_F(Printing, RendererPrintsThePagesOfItsRange) {
     printer.FirstPage = 2;
     printer.LastPage = 3;
     printer.print();
-    QStringList pdfs = cups->waitForPdfs(QString::fromStdString(title()), 1);
+    QStringList pdfs = cups->waitForPdfs(1);
     ASSERT_EQ(pdfs.size(), 1);
-    QString text = CupsServer::pdfText(pdfs[0]);
+    EXPECT_EQ(CupsServer::pdfPages(pdfs[0]), 2);
+    QString text = CupsServer::pdfText(cups->jobDocuments().value(0));
     EXPECT_FALSE(text.contains("page 1")) << text.toStdString();
     EXPECT_TRUE(text.contains("page 2") && text.contains("page 3")) << text.toStdString();
 
     printer.Selection = "1,3";
     printer.print();
-    pdfs = cups->waitForPdfs(QString::fromStdString(title()), 2);
+    pdfs = cups->waitForPdfs(2);
     ASSERT_EQ(pdfs.size(), 2);
-    text = CupsServer::pdfText(pdfs[1]);
+    text = CupsServer::pdfText(cups->jobDocuments().value(1));
     EXPECT_TRUE(text.contains("page 1") && text.contains("page 3") && !text.contains("page 2"))
         << text.toStdString();
 }

@@ -35,6 +35,11 @@ protected:
         Printing::TearDown();
     }
     QWidget* w(const char* name) { return child(form.get(), name); }
+    // A radio button or check box takes clicks on its mark and caption.
+    void press(const char* name) {
+        QWidget* button = w(name);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    }
     bool enabled(const char* name) { return w(name)->isEnabled(); }
     void typeInto(const char* name, const QString& text) {
         auto* box = child<QLineEdit>(form.get(), name);
@@ -63,14 +68,14 @@ TEST_F(SetupWindow, OpensWithThePreviewChecked) {
 TEST_F(SetupWindow, ReactsToTheDestinationButtons) {
     system->SystemSetups -= TSystemSetup::ssAllowCopies;
     form->show();
-    test::click(w("PrinterRB"));
+    press("PrinterRB");
     EXPECT_TRUE(enabled("CopiesED")) << "the printer enables copies even when not allowed";
     EXPECT_TRUE(enabled("CollateCK"));
-    test::click(w("PreviewRB"));
+    press("PreviewRB");
     EXPECT_FALSE(enabled("CopiesED"));
     EXPECT_FALSE(enabled("CollateCK"));
     EXPECT_FALSE(enabled("DuplexCK"));
-    test::click(w("FileRB"));
+    press("FileRB");
     EXPECT_TRUE(enabled("editFileName") && enabled("FileNameSB") && enabled("cboxFormat"));
     EXPECT_FALSE(enabled("SetupBB"));
     EXPECT_FALSE(enabled("bbtnOK")) << "no file name yet";
@@ -97,7 +102,7 @@ TEST_F(SetupWindow, StoresTheFileNameWithTheFormatsExtension) {
     for (const Case& c : cases) {
         SetUp();
         form->show();
-        test::click(w("FileRB"));
+        press("FileRB");
         typeInto("editFileName", c.typed);
         child<QComboBox>(form.get(), "cboxFormat")->setCurrentIndex(c.format);
         test::click(w("bbtnOK"));
@@ -113,11 +118,11 @@ TEST_F(SetupWindow, StoresTheFileNameWithTheFormatsExtension) {
 
 TEST_F(SetupWindow, StoresCopiesCollateAndDuplex) {
     form->show();
-    test::click(w("PrinterRB"));
+    press("PrinterRB");
     typeInto("CopiesED", "1a2");
     EXPECT_EQ(child<QLineEdit>(form.get(), "CopiesED")->text(), "12") << "digits only";
-    test::click(w("CollateCK"));
-    test::click(w("DuplexCK"));
+    press("CollateCK");
+    press("DuplexCK");
     test::click(w("bbtnOK"));
     EXPECT_EQ(system->ReportDest, TReportDest::rdPrinter);
     EXPECT_EQ(system->SystemPrinter.Copies, 12);
@@ -128,9 +133,9 @@ TEST_F(SetupWindow, StoresCopiesCollateAndDuplex) {
     system->SystemPrinter.Copies = 4;
     system->SystemPrinter.Duplex = 2;
     form->show();
-    test::click(w("PrinterRB"));
+    press("PrinterRB");
     child<QLineEdit>(form.get(), "CopiesED")->clear();
-    test::click(w("DuplexCK"));
+    press("DuplexCK");
     test::click(w("bbtnOK"));
     EXPECT_EQ(system->SystemPrinter.Copies, 4) << "no number: Copies stays";
     EXPECT_EQ(system->SystemPrinter.Duplex, 2) << "a two-sided mode stays";
@@ -138,7 +143,7 @@ TEST_F(SetupWindow, StoresCopiesCollateAndDuplex) {
 
 TEST_F(SetupWindow, CancelStoresNothing) {
     form->show();
-    test::click(w("PrinterRB"));
+    press("PrinterRB");
     typeInto("CopiesED", "7");
     QTest::keyClick(form.get(), Qt::Key_Escape);
     EXPECT_EQ(form->result(), QDialog::Rejected);
@@ -148,7 +153,7 @@ TEST_F(SetupWindow, CancelStoresNothing) {
 
 TEST_F(SetupWindow, SaveDialogSetsNameAndFormat) {
     form->show();
-    test::click(w("FileRB"));
+    press("FileRB");
     services->dialogs.saveAnswers.push_back(SaveFileAnswer{"/tmp/out/list.prn", 2});
     test::click(w("FileNameSB"));
     ASSERT_EQ(services->dialogs.saveRequests.size(), 1u);
@@ -203,13 +208,13 @@ TEST_F(SetupWindow, PrintFromPreviewFillsThePrinterRenderer) {
     EXPECT_EQ(child<QLineEdit>(form.get(), "ToED")->text(), "3");
     EXPECT_EQ(child<QLineEdit>(form.get(), "SelectionED")->text(), "1-3");
 
-    test::click(w("SelectionRB"));
+    press("SelectionRB");
     EXPECT_TRUE(w("FromED")->isHidden());
     EXPECT_TRUE(enabled("SelectionED") && w("SelectionED")->isVisible());
     typeInto("SelectionED", "1,x3");
     EXPECT_EQ(child<QLineEdit>(form.get(), "SelectionED")->text(), "1,3");
     typeInto("CopiesED", "2");
-    test::click(w("CollateCK"));
+    press("CollateCK");
     test::click(w("bbtnOK"));
     EXPECT_EQ(renderer.Selection, "1,3");
     EXPECT_EQ(renderer.FirstPage, 1);
@@ -229,7 +234,7 @@ TEST_F(SetupWindow, PageRangeThatIsNotANumberStillClosesWithOk) {
     form->PreviewSetup = true;
     form->RenderPrinter = &renderer;
     form->show();
-    test::click(w("PagesRB"));
+    press("PagesRB");
     EXPECT_TRUE(w("SelectionED")->isHidden());
     EXPECT_TRUE(w("FromED")->isVisible() && enabled("FromED"));
     typeInto("FromED", "2");
@@ -242,7 +247,7 @@ TEST_F(SetupWindow, PageRangeThatIsNotANumberStillClosesWithOk) {
     EXPECT_EQ(renderer.FirstPage, 2);
     EXPECT_EQ(renderer.Copies, 1) << "nothing after the failed value is stored";
 
-    test::click(w("AllRB"));
+    press("AllRB");
     EXPECT_FALSE(enabled("FromED"));
     EXPECT_FALSE(w("FromED")->isHidden()) << "disabled, not hidden";
 }
