@@ -18,7 +18,9 @@ std::unique_ptr<Dialogs>& current() {
 
 } // namespace
 
-Dialogs& dialogs() { return *current(); }
+Dialogs& dialogs() {
+    return *current();
+}
 
 std::unique_ptr<Dialogs> installDialogs(std::unique_ptr<Dialogs> replacement) {
     std::swap(current(), replacement);

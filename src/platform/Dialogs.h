@@ -11,9 +11,9 @@ class QWidget;
 namespace zamt {
 
 struct OpenFileRequest {
-    QString filter;      // "caption|pattern", as the window layouts give it
-    QString initialDir;  // empty: the dialog's own choice
-    QString fileName;    // preselected file name, empty for none
+    QString filter;     // "caption|pattern", as the window layouts give it
+    QString initialDir; // empty: the dialog's own choice
+    QString fileName;   // preselected file name, empty for none
     bool mustExist = true;
     bool operator==(const OpenFileRequest&) const = default;
 };
@@ -29,7 +29,7 @@ struct SaveFileRequest {
 };
 
 struct SaveFileAnswer {
-    QString fileName; // full path
+    QString fileName;    // full path
     int filterIndex = 1; // the entry chosen, from 1
     bool operator==(const SaveFileAnswer&) const = default;
 };

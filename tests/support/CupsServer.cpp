@@ -7,7 +7,6 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QThread>
-
 #include <algorithm>
 #include <cups/cups.h>
 #include <pwd.h>
@@ -40,7 +39,8 @@ void pointLibcupsAt(const QByteArray& server) {
 } // namespace
 
 CupsServer::CupsServer(Options options)
-    : previousServer_(qgetenv("CUPS_SERVER")), hadServer_(qEnvironmentVariableIsSet("CUPS_SERVER")) {
+    : previousServer_(qgetenv("CUPS_SERVER")),
+      hadServer_(qEnvironmentVariableIsSet("CUPS_SERVER")) {
     running_ = start(options);
 }
 
@@ -49,8 +49,8 @@ bool CupsServer::start(const Options& options) {
         why_ = QStringLiteral("printing tests need root to start cupsd with cups-pdf");
         return false;
     }
-    const QString cupsd = QStandardPaths::findExecutable(QStringLiteral("cupsd"),
-                                                         {QStringLiteral("/usr/sbin")});
+    const QString cupsd =
+        QStandardPaths::findExecutable(QStringLiteral("cupsd"), {QStringLiteral("/usr/sbin")});
     if (cupsd.isEmpty() || !QFile::exists(QStringLiteral("/usr/lib/cups/backend/cups-pdf")) ||
         QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
         why_ = QStringLiteral("cupsd, cups-pdf or pdftotext is missing (packages cups, "
@@ -101,11 +101,13 @@ bool CupsServer::start(const Options& options) {
     const QDeadlineTimer deadline(20000);
     while (!deadline.hasExpired()) {
         if (cupsd_.state() != QProcess::Running) {
-            why_ = QStringLiteral("cupsd stopped: %1").arg(QString::fromLocal8Bit(cupsd_.readAll()));
+            why_ =
+                QStringLiteral("cupsd stopped: %1").arg(QString::fromLocal8Bit(cupsd_.readAll()));
             return false;
         }
         QString out;
-        if (QFile::exists(socket()) && run(QStringLiteral("lpstat"), {QStringLiteral("-r")}, &out) &&
+        if (QFile::exists(socket()) &&
+            run(QStringLiteral("lpstat"), {QStringLiteral("-r")}, &out) &&
             out.contains(QStringLiteral("is running")))
             break;
         QThread::msleep(100);
@@ -194,10 +196,12 @@ QStringList CupsServer::waitForPdfs(int count, int timeoutMs) {
     QStringList found;
     while (true) {
         cups_job_t* jobs = nullptr;
-        const int active = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, nullptr, 0, CUPS_WHICHJOBS_ACTIVE);
+        const int active =
+            cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, nullptr, 0, CUPS_WHICHJOBS_ACTIVE);
         cupsFreeJobs(active, jobs);
-        const QFileInfoList files = QDir(pdfFolder_).entryInfoList(
-            {QStringLiteral("*.pdf")}, QDir::Files, QDir::Time | QDir::Reversed);
+        const QFileInfoList files =
+            QDir(pdfFolder_)
+                .entryInfoList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time | QDir::Reversed);
         found.clear();
         for (const QFileInfo& file : files)
             if (!before_.contains(file.fileName()))
@@ -238,7 +242,8 @@ int CupsServer::pdfPages(const QString& pdf) {
 
 QString CupsServer::pdfText(const QString& pdf) {
     QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     process.waitForFinished(30000);
     return QString::fromUtf8(process.readAllStandardOutput());
 }
@@ -248,6 +253,8 @@ NoCupsServer::NoCupsServer()
     pointLibcupsAt(QFile::encodeName(dir_.file(QStringLiteral("no-server.sock"))));
 }
 
-NoCupsServer::~NoCupsServer() { pointLibcupsAt(had_ ? previous_ : QByteArray()); }
+NoCupsServer::~NoCupsServer() {
+    pointLibcupsAt(had_ ? previous_ : QByteArray());
+}
 
 } // namespace zamt::test

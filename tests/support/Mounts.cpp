@@ -1,7 +1,6 @@
 #include "support/Mounts.h"
 
 #include <QFile>
-
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>

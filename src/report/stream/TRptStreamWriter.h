@@ -45,7 +45,7 @@ struct RptLayoutSettings {
     double unitsFactor = 1.0; // the producer's units per inch
     int lineHeightMethod = 0; // 0 from the font, 1 from linesPerInch, 2 the producer's own
     int linesPerInch = 6;
-    int tabShade = 0; // percent
+    int tabShade = 0;       // percent
     int accuracyMethod = 0; // 0 positioning, 1 appearance
 };
 

@@ -10,7 +10,9 @@
 namespace zamt {
 namespace {
 
-QString nativeName(const QString& fileName) { return QDir::toNativeSeparators(fileName); }
+QString nativeName(const QString& fileName) {
+    return QDir::toNativeSeparators(fileName);
+}
 
 } // namespace
 

@@ -6,8 +6,7 @@
 
 namespace zamt {
 
-template <class Element, class Bits, int Count>
-class RptSet {
+template <class Element, class Bits, int Count> class RptSet {
     static_assert(Count > 0 && Count <= int(sizeof(Bits) * 8));
 
 public:

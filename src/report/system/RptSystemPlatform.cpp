@@ -17,10 +17,12 @@ void RptSystemPlatform::print(TRptSystem&, QIODevice&) {
     throw AppError(rptTranslate(QStringLiteral("No printer is available.")));
 }
 
-RptSystemPlatform& rptSystemPlatform() { return *current(); }
+RptSystemPlatform& rptSystemPlatform() {
+    return *current();
+}
 
-std::unique_ptr<RptSystemPlatform> installRptSystemPlatform(
-    std::unique_ptr<RptSystemPlatform> platform) {
+std::unique_ptr<RptSystemPlatform>
+installRptSystemPlatform(std::unique_ptr<RptSystemPlatform> platform) {
     std::swap(current(), platform);
     return platform;
 }

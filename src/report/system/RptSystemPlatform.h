@@ -37,7 +37,7 @@ public:
 
 RptSystemPlatform& rptSystemPlatform();
 // Installs a platform and returns the one it replaces.
-std::unique_ptr<RptSystemPlatform> installRptSystemPlatform(
-    std::unique_ptr<RptSystemPlatform> platform);
+std::unique_ptr<RptSystemPlatform>
+installRptSystemPlatform(std::unique_ptr<RptSystemPlatform> platform);
 
 } // namespace zamt

@@ -50,7 +50,9 @@ RptPrinter* TRptSystem::validPrinter() const {
     return printer && printer->valid() ? printer : nullptr;
 }
 
-bool TRptSystem::aborted() const { return writer_ && writer_->aborted(); }
+bool TRptSystem::aborted() const {
+    return writer_ && writer_->aborted();
+}
 
 void TRptSystem::configureForRun(const RunValues& values) {
     DefaultDest = TReportDest::rdPreview;
@@ -128,8 +130,8 @@ void TRptSystem::Execute() {
         return;
 
     const RptPrinter* printer = validPrinter();
-    RepeatCopies = printer && rptSystemPlatform().printer()->maxCopies() <= 1 &&
-                   SystemPrinter.Copies > 1;
+    RepeatCopies =
+        printer && rptSystemPlatform().printer()->maxCopies() <= 1 && SystemPrinter.Copies > 1;
     const bool noGenerate = SystemOptions.contains(TSystemOption::soNoGenerate);
     const bool snapshot = ReportDest == TReportDest::rdFile && !DoNativeOutput && !noGenerate;
     if ((SystemOptions.contains(TSystemOption::soUseFiler) || RepeatCopies || snapshot) &&

@@ -18,8 +18,9 @@ void TSystemPreview::setZoomFactor(double percent) {
 
 void TSystemPreview::setMonochrome(bool on) {
     if (on && shadowDepth_ > 0) {
-        showMessage(rptTranslate(QStringLiteral("Monochrome not allowed while shadows are in effect.")) +
-                    QLatin1Char('\n') + rptTranslate(QStringLiteral("Change ShadowDepth to 0 first")));
+        showMessage(
+            rptTranslate(QStringLiteral("Monochrome not allowed while shadows are in effect.")) +
+            QLatin1Char('\n') + rptTranslate(QStringLiteral("Change ShadowDepth to 0 first")));
         return;
     }
     monochrome_ = on;
@@ -27,8 +28,9 @@ void TSystemPreview::setMonochrome(bool on) {
 
 void TSystemPreview::setShadowDepth(int pixels) {
     if (pixels > 0 && monochrome_) {
-        showMessage(rptTranslate(QStringLiteral("Shadows not allowed while monochrome in effect.")) +
-                    QLatin1Char('\n') + rptTranslate(QStringLiteral("Change Monochrome to false first")));
+        showMessage(
+            rptTranslate(QStringLiteral("Shadows not allowed while monochrome in effect.")) +
+            QLatin1Char('\n') + rptTranslate(QStringLiteral("Change Monochrome to false first")));
         return;
     }
     shadowDepth_ = pixels;

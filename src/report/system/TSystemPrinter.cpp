@@ -16,7 +16,9 @@ constexpr std::array<std::pair<TPrintUnits, double>, 4> NamedUnits{{
 
 } // namespace
 
-void TSystemPrinter::setTabShade(int percent) { tabShade_ = std::clamp(percent, 0, 100); }
+void TSystemPrinter::setTabShade(int percent) {
+    tabShade_ = std::clamp(percent, 0, 100);
+}
 
 void TSystemPrinter::setUnits(TPrintUnits units) {
     units_ = units;

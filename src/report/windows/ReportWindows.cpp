@@ -16,7 +16,9 @@ namespace {
 class WindowsPlatform : public RptSystemPlatform {
 public:
     RptPrinter* printer() override { return &TRptPrinterDevice::instance(); }
-    void setupWindow(TRptSystem& s, TOverrideMode m, QObject*& w) override { rptSetupHook(s, m, w); }
+    void setupWindow(TRptSystem& s, TOverrideMode m, QObject*& w) override {
+        rptSetupHook(s, m, w);
+    }
     void statusWindow(TRptSystem& s, TOverrideMode m, QObject*& w) override {
         rptStatusHook(s, m, w);
     }
@@ -37,7 +39,9 @@ public:
 
 } // namespace
 
-void installReportWindows() { installRptSystemPlatform(std::make_unique<WindowsPlatform>()); }
+void installReportWindows() {
+    installRptSystemPlatform(std::make_unique<WindowsPlatform>());
+}
 
 void rptSetupHook(TRptSystem& system, TOverrideMode mode, QObject*& window) {
     auto* form = qobject_cast<TRptSetupForm*>(window);

@@ -47,7 +47,9 @@ TRptPrinterDevice& TRptPrinterDevice::instance() {
     return *current();
 }
 
-void TRptPrinterDevice::reset() { current().reset(); }
+void TRptPrinterDevice::reset() {
+    current().reset();
+}
 
 TRptPrinterDevice::TRptPrinterDevice() : printers_(QPrinterInfo::availablePrinterNames()) {
     if (printers_.isEmpty())
@@ -82,24 +84,38 @@ void TRptPrinterDevice::learnQueue() {
     maxCopies_ = queue.maxCopies;
 }
 
-bool TRptPrinterDevice::valid() { return printer_ && printer_->isValid(); }
+bool TRptPrinterDevice::valid() {
+    return printer_ && printer_->isValid();
+}
 
-QString TRptPrinterDevice::deviceName() { return printer_ ? printer_->printerName() : QString(); }
+QString TRptPrinterDevice::deviceName() {
+    return printer_ ? printer_->printerName() : QString();
+}
 
-QString TRptPrinterDevice::driverName() { return printer_ ? driver_ : QString(); }
+QString TRptPrinterDevice::driverName() {
+    return printer_ ? driver_ : QString();
+}
 
-QString TRptPrinterDevice::portName() { return printer_ ? port_ : QString(); }
+QString TRptPrinterDevice::portName() {
+    return printer_ ? port_ : QString();
+}
 
-int TRptPrinterDevice::maxCopies() { return printer_ ? maxCopies_ : 1; }
+int TRptPrinterDevice::maxCopies() {
+    return printer_ ? maxCopies_ : 1;
+}
 
-int TRptPrinterDevice::copies() { return printer_ ? printer_->copyCount() : 1; }
+int TRptPrinterDevice::copies() {
+    return printer_ ? printer_->copyCount() : 1;
+}
 
 void TRptPrinterDevice::setCopies(int copies) {
     if (printer_ && copies > 0)
         printer_->setCopyCount(copies);
 }
 
-int TRptPrinterDevice::duplex() { return printer_ ? duplexMode(printer_->duplex()) : 0; }
+int TRptPrinterDevice::duplex() {
+    return printer_ ? duplexMode(printer_->duplex()) : 0;
+}
 
 void TRptPrinterDevice::setDuplex(int mode) {
     if (!printer_)
@@ -109,7 +125,9 @@ void TRptPrinterDevice::setDuplex(int mode) {
                                                        : QPrinter::DuplexLongSide);
 }
 
-bool TRptPrinterDevice::collate() { return printer_ && printer_->collateCopies(); }
+bool TRptPrinterDevice::collate() {
+    return printer_ && printer_->collateCopies();
+}
 
 void TRptPrinterDevice::setCollate(bool collate) {
     if (printer_)

@@ -15,7 +15,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QTemporaryFile>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>

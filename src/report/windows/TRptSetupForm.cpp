@@ -47,7 +47,9 @@ int integerOf(const QString& text) {
     return value;
 }
 
-bool validPrinter() { return TRptPrinterDevice::instance().valid(); }
+bool validPrinter() {
+    return TRptPrinterDevice::instance().valid();
+}
 
 // A checked Duplex turns a one-sided mode into the long-edge one and keeps
 // any other two-sided mode.
@@ -155,7 +157,8 @@ void TRptSetupForm::fillFormats() {
     ui->cboxFormat->insertItem(0, snapshot);
     ui->cboxFormat->insertItem(1, native);
     ui->cboxFormat->setCurrentIndex(-1);
-    saveFilter_ = snapshot + QStringLiteral("|*.RPS|") + native + QStringLiteral("|*.PRN") + filters;
+    saveFilter_ =
+        snapshot + QStringLiteral("|*.RPS|") + native + QStringLiteral("|*.PRN") + filters;
 }
 
 void TRptSetupForm::refreshPrinterLine() {
@@ -165,9 +168,9 @@ void TRptSetupForm::refreshPrinterLine() {
         return;
     }
     const QString port = device.portName();
-    ui->PrinterLabel->setText(port.isEmpty() ? device.deviceName()
-                                             : rptTranslate(QStringLiteral("%1 on %2"))
-                                                   .arg(device.deviceName(), port));
+    ui->PrinterLabel->setText(
+        port.isEmpty() ? device.deviceName()
+                       : rptTranslate(QStringLiteral("%1 on %2")).arg(device.deviceName(), port));
 }
 
 void TRptSetupForm::showDestinations(bool valid) {
@@ -206,8 +209,8 @@ void TRptSetupForm::limitOptions(bool valid) {
     const int copies = ReportSystem ? ReportSystem->SystemPrinter.Copies : 1;
     ui->CopiesED->setText(QString::number(copies));
     if (!valid) {
-        for (QWidget* w : std::initializer_list<QWidget*>{ui->CollateCK, ui->CopiesED, ui->CopiesLabel,
-                                                          ui->DuplexCK, ui->SetupBB})
+        for (QWidget* w : std::initializer_list<QWidget*>{
+                 ui->CollateCK, ui->CopiesED, ui->CopiesLabel, ui->DuplexCK, ui->SetupBB})
             w->setEnabled(false);
         return;
     }
@@ -241,8 +244,12 @@ void TRptSetupForm::destinationChosen(bool printer) {
     ui->DuplexCK->setEnabled(printer);
 }
 
-void TRptSetupForm::PrinterRBClick() { destinationChosen(true); }
-void TRptSetupForm::PreviewRBClick() { destinationChosen(false); }
+void TRptSetupForm::PrinterRBClick() {
+    destinationChosen(true);
+}
+void TRptSetupForm::PreviewRBClick() {
+    destinationChosen(false);
+}
 
 void TRptSetupForm::FileRBClick() {
     setFileControlsEnabled(true);
@@ -254,7 +261,9 @@ void TRptSetupForm::updateOkForFileName() {
     ui->bbtnOK->setEnabled(!ui->editFileName->text().trimmed().isEmpty());
 }
 
-void TRptSetupForm::editFileNameChange() { updateOkForFileName(); }
+void TRptSetupForm::editFileNameChange() {
+    updateOkForFileName();
+}
 
 void TRptSetupForm::FileNameSBClick() {
     SaveFileRequest request;
@@ -270,12 +279,13 @@ void TRptSetupForm::FileNameSBClick() {
     ui->cboxFormat->setCurrentIndex(answer->filterIndex - 1);
 }
 
-void TRptSetupForm::cboxFormatChange() { saveFilterIndex_ = ui->cboxFormat->currentIndex() + 1; }
+void TRptSetupForm::cboxFormatChange() {
+    saveFilterIndex_ = ui->cboxFormat->currentIndex() + 1;
+}
 
 void TRptSetupForm::AllRBClick() {
-    for (QWidget* w : std::initializer_list<QWidget*>{ui->SelectionLabel, ui->SelectionED,
-                                                      ui->FromLabel, ui->FromED, ui->ToLabel,
-                                                      ui->ToED})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             ui->SelectionLabel, ui->SelectionED, ui->FromLabel, ui->FromED, ui->ToLabel, ui->ToED})
         w->setEnabled(false);
 }
 
@@ -371,7 +381,8 @@ void TRptSetupForm::storeInSystem() {
         s.RenderObject = nullptr;
     } else {
         s.DoNativeOutput = false;
-        s.RenderObject = static_cast<TRptRenderFile*>(ui->cboxFormat->itemData(item).value<void*>());
+        s.RenderObject =
+            static_cast<TRptRenderFile*>(ui->cboxFormat->itemData(item).value<void*>());
     }
 }
 

@@ -28,8 +28,12 @@ TRptStatusForm::TRptStatusForm(QWidget* parent)
 
 TRptStatusForm::~TRptStatusForm() = default;
 
-QLabel* TRptStatusForm::StatusLabel() const { return ui->StatusLabel; }
-QPushButton* TRptStatusForm::CancelButton() const { return ui->CancelButton; }
+QLabel* TRptStatusForm::StatusLabel() const {
+    return ui->StatusLabel;
+}
+QPushButton* TRptStatusForm::CancelButton() const {
+    return ui->CancelButton;
+}
 
 void TRptStatusForm::attach(TRptStreamWriter& writer) {
     QPointer<QLabel> label = ui->StatusLabel;
@@ -53,7 +57,9 @@ void TRptStatusForm::CancelButtonClick() {
         ReportSystem->writer()->abort();
 }
 
-void TRptStatusForm::reject() { ui->CancelButton->click(); }
+void TRptStatusForm::reject() {
+    ui->CancelButton->click();
+}
 
 void TRptStatusForm::closeEvent(QCloseEvent* event) {
     // The window closes with its run, not by the window manager.

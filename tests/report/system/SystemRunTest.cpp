@@ -158,7 +158,8 @@ TEST(SystemRun, StatusWindowCountsThePages) {
     ReportRun run(3);
     run.watchStatus();
     run.system.Execute();
-    EXPECT_EQ(run.statusTexts, (Steps{"Generating page 1", "Generating page 2", "Generating page 3"}));
+    EXPECT_EQ(run.statusTexts,
+              (Steps{"Generating page 1", "Generating page 2", "Generating page 3"}));
 
     ReportRun single(1);
     single.watchStatus();
@@ -229,9 +230,9 @@ TEST(SystemRun, SnapshotIntoAReadOnlyFolderFailsCleanly) {
     ReportRun run(2);
     run.chooseFile(folder.file("report.rps"));
     const std::string error = errorOf([&] { run.system.Execute(); });
-    EXPECT_EQ(error.rfind("Cannot create the file " + folder.file("report.rps").toStdString() + ": ",
-                          0),
-              0u)
+    EXPECT_EQ(
+        error.rfind("Cannot create the file " + folder.file("report.rps").toStdString() + ": ", 0),
+        0u)
         << error;
     EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
     EXPECT_TRUE(run.temp.pageFiles().isEmpty());
@@ -259,8 +260,8 @@ TEST(SystemRun, SnapshotOnAFullDiskFailsCleanly) {
     run.system.OnPrint = bulkyPages(40);
     run.chooseFile(disk.file("report.rps"));
     const std::string error = errorOf([&] { run.system.Execute(); });
-    EXPECT_EQ(error.rfind("Cannot write the file " + disk.file("report.rps").toStdString() + ": ", 0),
-              0u)
+    EXPECT_EQ(
+        error.rfind("Cannot write the file " + disk.file("report.rps").toStdString() + ": ", 0), 0u)
         << error;
     EXPECT_TRUE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
     EXPECT_TRUE(run.temp.pageFiles().isEmpty());

@@ -5,9 +5,8 @@
 #include "report/windows/TRptRenderPrinter.h"
 #include "support/Mounts.h"
 
-#include <QDir>
-
 #include <QBuffer>
+#include <QDir>
 #include <QPrinter>
 
 namespace zamt::test {

@@ -56,8 +56,8 @@ TEST_F(SetupWindow, OpensWithThePreviewChecked) {
     EXPECT_TRUE(child<QRadioButton>(form.get(), "PreviewRB")->isChecked());
     EXPECT_EQ(child<QStackedWidget>(form.get(), "PageControl1")->currentWidget()->objectName(),
               "TabSheet1");
-    for (const char* name : {"editFileName", "FileNameSB", "cboxFormat", "CopiesED", "CollateCK",
-                             "DuplexCK"})
+    for (const char* name :
+         {"editFileName", "FileNameSB", "cboxFormat", "CopiesED", "CollateCK", "DuplexCK"})
         EXPECT_FALSE(enabled(name)) << name;
     for (const char* name : {"PrinterRB", "PreviewRB", "FileRB", "SetupBB", "bbtnOK"})
         EXPECT_TRUE(enabled(name)) << name;
@@ -93,10 +93,8 @@ TEST_F(SetupWindow, StoresTheFileNameWithTheFormatsExtension) {
         bool native;
     };
     const Case cases[] = {
-        {"report", 0, "report.rps", false},
-        {"report", 1, "report.prn", true},
-        {" report ", 0, "report.rps", false},
-        {"out.v1/report", 0, "out.v1/report", false},
+        {"report", 0, "report.rps", false},    {"report", 1, "report.prn", true},
+        {" report ", 0, "report.rps", false},  {"out.v1/report", 0, "out.v1/report", false},
         {"report.txt", 1, "report.txt", true},
     };
     for (const Case& c : cases) {

@@ -87,7 +87,9 @@ TEST(StatusForm, CancelAndEscStopTheGeneration) {
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
         WindowRun run;
         bool previewed = false;
-        run.system.OverridePreview = [&](TRptSystem&, TOverrideMode, QObject*&) { previewed = true; };
+        run.system.OverridePreview = [&](TRptSystem&, TOverrideMode, QObject*&) {
+            previewed = true;
+        };
         int produced = 0;
         run.system.OnPrint = [&](TRptStreamWriter& w) {
             for (int n = 1; n <= 10 && !w.aborted(); ++n) {
