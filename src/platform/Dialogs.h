@@ -5,16 +5,33 @@
 #include <memory>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 namespace zamt {
 
 struct OpenFileRequest {
-    QString filter;      // "caption|pattern", as the window layouts give it
-    QString initialDir;  // empty: the dialog's own choice
-    QString fileName;    // preselected file name, empty for none
+    QString filter;     // "caption|pattern", as the window layouts give it
+    QString initialDir; // empty: the dialog's own choice
+    QString fileName;   // preselected file name, empty for none
     bool mustExist = true;
     bool operator==(const OpenFileRequest&) const = default;
+};
+
+struct SaveFileRequest {
+    QString title;            // empty: the dialog's own
+    QString filter;           // "caption|pattern|caption|pattern..."
+    int filterIndex = 1;      // the entry preselected, from 1
+    QString defaultExtension; // ".rps": added to a name typed without one
+    QString fileName;         // preselected file name, empty for none
+    bool confirmOverwrite = true;
+    bool operator==(const SaveFileRequest&) const = default;
+};
+
+struct SaveFileAnswer {
+    QString fileName;    // full path
+    int filterIndex = 1; // the entry chosen, from 1
+    bool operator==(const SaveFileAnswer&) const = default;
 };
 
 class Dialogs {
@@ -22,6 +39,13 @@ public:
     virtual ~Dialogs() = default;
     // The chosen file's full path, or nothing when the user cancels.
     virtual std::optional<QString> openFile(QWidget* parent, const OpenFileRequest& request) = 0;
+    // The file to write and the filter chosen, or nothing when cancelled.
+    virtual std::optional<SaveFileAnswer> saveFile(QWidget* parent,
+                                                   const SaveFileRequest& request) = 0;
+    // The printer set-up dialog over `printer`, whose printer and settings
+    // the user may change. True when the user confirms; then `printer`
+    // holds the choice.
+    virtual bool printerSetup(QWidget* parent, QPrinter& printer) = 0;
 };
 
 Dialogs& dialogs();

@@ -4,6 +4,7 @@
 #include "platform/CodePage.h"
 #include "report/pdf/TRptRenderPDF.h"
 #include "support/GuiApplication.h"
+#include "support/Mounts.h"
 #include "support/TempDir.h"
 
 #include <QBuffer>
@@ -12,9 +13,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
-#include <sys/mount.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace zamt::test {
 namespace {
@@ -99,50 +97,21 @@ TEST_F(PdfRender, ADamagedStreamGivesTheReadersMessageAndNoFile) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{});
 }
 
-// A small tmpfs mounted for one test (root only), unmounted afterwards.
-class MountedDisk {
-public:
-    MountedDisk(const QString& folder, const char* options) : folder_(QFile::encodeName(folder)) {
-        QDir().mkdir(folder);
-        mounted_ =
-            ::geteuid() == 0 && ::mount("tmpfs", folder_.constData(), "tmpfs", 0, options) == 0;
-    }
-    ~MountedDisk() {
-        if (mounted_)
-            ::umount(folder_.constData());
-    }
-    bool mounted() const { return mounted_; }
-    void remount(unsigned long flags, const char* options) {
-        ::mount("tmpfs", folder_.constData(), "tmpfs", MS_REMOUNT | flags, options);
-    }
-
-private:
-    QByteArray folder_;
-    bool mounted_ = false;
-};
-
 TEST_F(PdfRender, AReadOnlyFolderGivesAClearErrorAndNoFile) {
-    const QString folder = dir.file("disk");
-    MountedDisk disk(folder, "size=1m");
-    if (disk.mounted())
-        disk.remount(MS_RDONLY, "size=1m");
-    else if (::geteuid() == 0)
-        GTEST_SKIP() << "tmpfs cannot be mounted here, and root writes into read-only folders";
-    else
-        ::chmod(QFile::encodeName(folder).constData(), 0555);
-    const QString pdf = folder + "/report.pdf";
+    TmpfsMount disk(1 << 20, TmpfsMount::Mode::ReadOnly);
+    if (!disk.mounted())
+        GTEST_SKIP() << disk.why().toStdString();
+    const QString pdf = disk.file("report.pdf");
     const std::string error = errorOf([&] { convert(threePageReport(), pdf); });
     EXPECT_EQ(error.rfind(("Cannot write file \"" + pdf + "\". ").toStdString(), 0), 0u) << error;
-    EXPECT_EQ(QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{});
-    ::chmod(QFile::encodeName(folder).constData(), 0755);
+    EXPECT_EQ(QDir(disk.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{});
 }
 
 TEST_F(PdfRender, AFullDiskGivesAClearErrorAndLeavesTheOldFile) {
-    const QString disk = dir.file("disk");
-    MountedDisk mounted(disk, "size=16k");
-    if (!mounted.mounted())
-        GTEST_SKIP() << "tmpfs cannot be mounted here";
-    const QString pdf = disk + "/report.pdf";
+    TmpfsMount disk(16 << 10);
+    if (!disk.mounted())
+        GTEST_SKIP() << disk.why().toStdString();
+    const QString pdf = disk.file("report.pdf");
     QFile old(pdf);
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write("old");
@@ -157,14 +126,10 @@ TEST_F(PdfRender, AFullDiskGivesAClearErrorAndLeavesTheOldFile) {
         }
     });
     const std::string error = errorOf([&] { convert(big, pdf); });
-    const QStringList left = QDir(disk).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
-    QFile kept(pdf);
-    kept.open(QIODevice::ReadOnly);
-    const QByteArray content = kept.readAll();
-    kept.close();
     EXPECT_EQ(error.rfind(("Cannot write file \"" + pdf + "\". ").toStdString(), 0), 0u) << error;
-    EXPECT_EQ(left, QStringList{"report.pdf"});
-    EXPECT_EQ(content, "old");
+    EXPECT_EQ(QDir(disk.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+              QStringList{"report.pdf"});
+    EXPECT_EQ(readFile(pdf), "old");
 }
 
 TEST_F(PdfRender, RpsdumpConvertsASnapshotFileAndRefusesADamagedOne) {

@@ -23,6 +23,17 @@ public:
     std::optional<QString> openFile(QWidget* parent, const OpenFileRequest& request) override;
     std::deque<std::optional<QString>> answers; // nullopt or missing: cancelled
     std::vector<OpenFileRequest> requests;
+
+    std::optional<SaveFileAnswer> saveFile(QWidget* parent,
+                                           const SaveFileRequest& request) override;
+    std::deque<std::optional<SaveFileAnswer>> saveAnswers; // nullopt or missing: cancelled
+    std::vector<SaveFileRequest> saveRequests;
+
+    // The person at the printer set-up dialog: changes the printer's settings
+    // and says whether to confirm. Missing: cancelled.
+    bool printerSetup(QWidget* parent, QPrinter& printer) override;
+    std::deque<std::function<bool(QPrinter&)>> printerSetupAnswers;
+    int printerSetups = 0;
 };
 
 // Installs both scripted services for the lifetime of the object and puts

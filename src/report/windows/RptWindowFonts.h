@@ -1,0 +1,13 @@
+#pragma once
+// The fonts of the report windows, with the faces that stand in for the
+// Windows ones on this system.
+#include <QFont>
+
+namespace zamt {
+
+// System, 13 pixels: a bold sans serif as the Windows system font looks.
+QFont rptSystemFont();
+// Arial, 11 pixels (Liberation Sans has Arial's widths).
+QFont rptArialFont();
+
+} // namespace zamt
