@@ -41,7 +41,7 @@ void convert(const QByteArray& bytes, const QString& fileName) {
     QByteArray copy = bytes;
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);
-    TRptRenderPDF::convert(&buffer, fileName);
+    TRptRenderPDF().convert(buffer, fileName);
 }
 
 QString run(const QString& program, const QStringList& arguments) {

@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
     }
     try {
         if (pdf)
-            zamt::TRptRenderPDF::convert(&file, QString::fromLocal8Bit(argv[2]));
+            zamt::TRptRenderPDF().convert(file, QString::fromLocal8Bit(argv[2]));
         else
             zamt::dumpReportStream(&file, std::cout);
     } catch (const zamt::AppError& error) {

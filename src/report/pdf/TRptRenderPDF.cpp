@@ -70,7 +70,7 @@ private:
 
 } // namespace
 
-void TRptRenderPDF::convert(QIODevice* stream, const QString& fileName) {
+void TRptRenderPDF::convert(QIODevice& stream, const QString& fileName) {
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         cannotWrite(fileName, file.errorString());
@@ -79,7 +79,7 @@ void TRptRenderPDF::convert(QIODevice* stream, const QString& fileName) {
         writer.setResolution(kResolution);
         writer.setCreator(QStringLiteral("zamt05"));
         QPainter painter;
-        TRptStreamReader reader(stream);
+        TRptStreamReader reader(&stream);
         writer.setTitle(fromCp1251(reader.readHeader().title));
         PdfPages pages(&writer, &painter);
         reader.replayAll(pages);
