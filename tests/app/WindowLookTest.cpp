@@ -7,6 +7,8 @@
 #include "calc/TForm3.h"
 #include "calc/TForm9.h"
 #include "platform/QtTranslations.h"
+#include "report/windows/TRptSetupForm.h"
+#include "report/windows/TRptStatusForm.h"
 #include "support/CaptionFit.h"
 #include "support/GuiHelpers.h"
 #include "support/TempDir.h"
@@ -28,12 +30,19 @@ protected:
 };
 
 TEST_F(WindowLookTest, EveryCaptionFitsItsBox) {
+    TRptSetupForm setup;
+    TRptStatusForm status;
     const struct {
         QWidget* window;
         const char* layout;
     } windows[] = {
-        {Form1, "src/app/TForm1.ui"}, {Form2, "src/calc/TForm2.ui"}, {Form3, "src/calc/TForm3.ui"},
-        {Form6, "src/app/TForm6.ui"}, {Form9, "src/calc/TForm9.ui"},
+        {Form1, "src/app/TForm1.ui"},
+        {Form2, "src/calc/TForm2.ui"},
+        {Form3, "src/calc/TForm3.ui"},
+        {Form6, "src/app/TForm6.ui"},
+        {Form9, "src/calc/TForm9.ui"},
+        {&setup, "src/report/windows/TRptSetupForm.ui"},
+        {&status, "src/report/windows/TRptStatusForm.ui"},
     };
     for (const auto& w : windows) {
         const QStringList faults =

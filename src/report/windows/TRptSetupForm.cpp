@@ -1,6 +1,7 @@
 #include "report/windows/TRptSetupForm.h"
 
-#include "calc/KeyPressRouter.h"
+#include "look/CompactCaptions.h"
+#include "look/KeyPressRouter.h"
 #include "look/WindowLook.h"
 #include "platform/AppError.h"
 #include "platform/CodePage.h"
@@ -71,6 +72,8 @@ TRptSetupForm::TRptSetupForm(QWidget* parent)
                             static_cast<QWidget*>(ui->SetupBB)})
         button->setFont(rptSystemFont());
     ui->RangeGB->setFont(windowFont());
+    for (QWidget* box : {ui->CollateCK, ui->DuplexCK})
+        useCompactCaptionSpacing(box);
     setFixedSize(295, 242);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
