@@ -11,7 +11,7 @@
 
 namespace zamt {
 
-RptDataViewCursor::RptDataViewCursor(std::string connectionName, std::vector<RptFieldDef> fields)
+RptDataViewCursor::RptDataViewCursor(std::string connectionName, std::vector<RptField> fields)
     : connectionName_(std::move(connectionName)), fields_(std::move(fields)),
       valuePosition_(fields_.size(), -1) {}
 

@@ -4,7 +4,7 @@
 // fields and walks the rows. Requests go out in the order open, get
 // columns, [set filter], [set sort], first, next... and restore at the end
 // of the run (restore() or the destructor).
-#include "report/common/RptDataType.h"
+#include "report/common/RptField.h"
 #include "report/connection/RptColumnTexts.h"
 #include "report/connection/RptRequest.h"
 
@@ -17,17 +17,11 @@ namespace zamt {
 
 class TRptCustomConnection;
 
-// A field of a data view as the report project defines it.
-struct RptFieldDef {
-    std::string name;
-    TRptDataType type = TRptDataType::dtString;
-};
-
 class RptDataViewCursor {
 public:
     // The connection must outlive the cursor (the program's connections live
     // as long as their windows).
-    RptDataViewCursor(std::string connectionName, std::vector<RptFieldDef> fields);
+    RptDataViewCursor(std::string connectionName, std::vector<RptField> fields);
     // Sends restore when the view was opened and not yet restored; errors of
     // that last request are dropped.
     ~RptDataViewCursor();
@@ -77,7 +71,7 @@ private:
     void bindColumns();
 
     std::string connectionName_;
-    std::vector<RptFieldDef> fields_;
+    std::vector<RptField> fields_;
     TRptCustomConnection* connection_ = nullptr;
     bool restored_ = false;
     std::vector<RptReceivedColumn> received_;

@@ -33,8 +33,6 @@
 
 namespace zamt {
 
-enum class RptAlign { Left, Center, Right };
-
 // Settings the page producer lays its pages out by; the writer only carries
 // them. Lengths in inches.
 struct RptLayoutSettings {
