@@ -2,6 +2,7 @@
 // The main window: menu, picture panel, text view and the two buttons.
 #include "platform/Dialogs.h"
 #include "report/connection/TRptCustomConnection.h"
+#include "report/project/TRptProject.h"
 
 #include <QMainWindow>
 #include <cstdint>
@@ -21,9 +22,6 @@ public:
     TForm1();
     ~TForm1() override;
 
-    // The report project's file, a full path fixed at creation.
-    const QString& projectFile() const { return projectFile_; }
-
     void geometr1Click();
     void About1Click();
     void thten1Click();
@@ -31,6 +29,8 @@ public:
     void N1Click();
     void btRunClick();
 
+    // The report project; its file becomes a full path at creation.
+    TRptProject RptProject1;
     // The report's data connection: one string column "StrField", one row
     // per displayed line of the text view (TForm1Connection.cpp).
     TRptCustomConnection RptCustomConnection1{"RptCustomConnection1"};
@@ -50,7 +50,6 @@ private:
 
     std::unique_ptr<Ui::TForm1> ui;
     OpenFileRequest OpenDialog1;
-    QString projectFile_;
     std::unique_ptr<DisplayedLines> memoLines_;
     int32_t rowCounter_ = 0; // the next line of the text view to deliver
 };
