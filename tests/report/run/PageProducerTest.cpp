@@ -77,7 +77,8 @@ RptProjectModel project(const std::string& connection = "TestRows") {
     return p;
 }
 
-PageTexts produce(const RptProjectModel& p, const std::function<void(TRptStreamWriter&)>& during = {}) {
+PageTexts produce(const RptProjectModel& p,
+                  const std::function<void(TRptStreamWriter&)>& during = {}) {
     QBuffer buffer;
     buffer.open(QIODevice::ReadWrite);
     {
