@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages zamt05 needs to build, run and test it
-# (apt-get, through sudo when not root). Safe to run again: it installs only
-# what is missing. Sourced by run.sh and test.sh, which then build.
+# (apt-get, through sudo when not root), with what the Debian package and its
+# test need (dpkg-shlibdeps, desktop-file-validate, file). Safe to run again:
+# it installs only what is missing. Sourced by run.sh and test.sh, which then
+# build.
 set -euo pipefail
 
 packages=(
@@ -10,6 +12,7 @@ packages=(
   libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation
+  dpkg-dev desktop-file-utils file
 )
 
 missing=()
