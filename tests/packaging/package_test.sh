@@ -106,6 +106,9 @@ $(diff <(echo "$expected") <(echo "$actual"))"
     local kind
     kind=$(file -b "$program")
     [[ $kind == ELF*executable* && $kind == *", stripped"* ]] || fail "program is '$kind'"
+    local search
+    search=$(objdump -p "$program" | grep -E '^ *(RPATH|RUNPATH) ')
+    expect_eq "$search" "" "the program's library search path"
     kind=$(file -b "$launcher")
     [[ $kind == "POSIX shell script"* ]] || fail "launcher is '$kind'"
     local size
