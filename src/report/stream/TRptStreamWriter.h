@@ -26,8 +26,6 @@
 
 namespace zamt {
 
-enum class RptAlign { Left, Center, Right };
-
 class TRptStreamWriter {
 public:
     // The stream starts where `output` stands; the device must be seekable
