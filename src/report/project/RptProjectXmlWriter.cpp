@@ -2,6 +2,7 @@
 #include "report/project/RptPaper.h"
 #include "report/project/RptProjectXml.h"
 
+#include <QLocale>
 #include <QXmlStreamWriter>
 
 namespace zamt {
