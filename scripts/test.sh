@@ -26,6 +26,10 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz "${common[@]}" -DCMAKE_CXX_FLAGS="
 cmake --build build-fuzz -j"$jobs"
 bash fuzz/run.sh build-fuzz "${ZAMT_FUZZ_SECONDS:-60}"
 
+echo "== The program as the run command builds it (one file at a time) =="
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release "${zamt_cmake_cache[@]}" >/dev/null
+cmake --build build -j"$jobs" --target zamt05
+
 echo "== All tests =="
 cmake -S . -B build-tests "${common[@]}" -DCMAKE_CXX_FLAGS="-O0" >/dev/null
 cmake --build build-tests -j"$jobs"

@@ -18,6 +18,10 @@ public:
     std::optional<QString> openFile(QWidget*, const zamt::OpenFileRequest&) override {
         return path_;
     }
+    std::optional<zamt::SaveFileAnswer> saveFile(QWidget*, const zamt::SaveFileRequest&) override {
+        return std::nullopt;
+    }
+    bool printerSetup(QWidget*, QPrinter&) override { return false; }
 
 private:
     QString path_;

@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
     stream.seek(0);
     QElapsedTimer timer;
     timer.start();
-    zamt::TRptRenderPDF::convert(&stream, dir.filePath("report.pdf"));
+    zamt::TRptRenderPDF().convert(stream, dir.filePath("report.pdf"));
     std::printf("zamt05 PDF: %.2f s, %lld bytes\n", timer.nsecsElapsed() / 1e9,
                 QFileInfo(dir.filePath("report.pdf")).size());
     return 0;

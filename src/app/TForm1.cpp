@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 
+#include "app/DisplayedLines.h"
 #include "app/TForm6.h"
 #include "app/TextFile.h"
 #include "calc/TForm2.h"

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QWidget>
 
 namespace zamt {
 namespace {

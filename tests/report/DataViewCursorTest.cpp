@@ -2,6 +2,7 @@
 // binding of received columns to its fields, a type mismatch, and a
 // connection the program does not have.
 #include "ConnectionTestSupport.h"
+#include "platform/AppError.h"
 #include "report/connection/RptDataViewCursor.h"
 #include "report/connection/RptRunAborted.h"
 #include "support/ScriptedServices.h"

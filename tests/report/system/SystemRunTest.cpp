@@ -1,5 +1,6 @@
 #include "SystemRunSupport.h"
 #include "platform/AppError.h"
+#include "report/stream/TRptStreamReader.h"
 #include "report/stream/TRptStreamWriter.h"
 #include "report/system/TRptRenderFile.h"
 #include "support/Mounts.h"
