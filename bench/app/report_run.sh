@@ -11,7 +11,7 @@ cp "$here/resources/Project1.rpj" "$work/"
 for lines in 100000 200000; do
   "$build/bench/app/report_run_bench" "$work" "$lines" 2>/dev/null
   start=$(date +%s.%N)
-  enscript -q -X koi8-r -p "$work/report.ps" "$work/report.txt" 2>/dev/null || true
+  enscript -q -p "$work/report.ps" "$work/report.txt"
   end=$(date +%s.%N)
   printf 'enscript %d lines: %.2f s, %d bytes\n' "$lines" \
     "$(awk "BEGIN { print $end - $start }")" "$(stat -c %s "$work/report.ps")"
