@@ -6,6 +6,7 @@
 #include "app/CreateForms.h"
 #include "app/TForm1.h"
 #include "platform/CodePage.h"
+#include "report/pdf/TRptRenderPDF.h"
 #include "report/stream/TRptRender.h"
 #include "report/stream/TRptStreamReader.h"
 #include "support/GuiHelpers.h"
@@ -157,6 +158,30 @@ TEST_F(ReportRun, ASnapshotFileInTheWorkingFolderHoldsTheRows) {
         record += line;
     EXPECT_EQ(printed, record);
     EXPECT_GT(rows.size() - 2, recordLines().size());
+    EXPECT_TRUE(temp->pageFiles().isEmpty());
+}
+
+TEST_F(ReportRun, APdfPassportHoldsEveryRowInOrder) {
+    RptOutputFormats::instance().add(std::make_unique<TRptRenderPDF>());
+    placeDefaultProject();
+    loadRecord();
+    QString offered;
+    runReport([&](QWidget* setup) {
+        offered = test::child<QComboBox>(setup, "cboxFormat")->itemText(2);
+        chooseFile(setup, "passport", 2);
+    });
+    RptOutputFormats::instance().remove(RptOutputFormats::instance().active().back());
+    EXPECT_EQ(offered, "PDF Document (PDF)");
+    EXPECT_TRUE(services->boxes.shown.empty());
+    const QString text = CupsServer::pdfText(folder.file("passport.pdf")).simplified();
+    qsizetype at = 0;
+    for (const std::string& line : recordLines()) {
+        const QString row = fromCp1251(line).simplified();
+        const qsizetype found = text.indexOf(row, at);
+        EXPECT_GE(found, at) << "row missing or out of order: " << row.toStdString();
+        if (found >= 0)
+            at = found;
+    }
     EXPECT_TRUE(temp->pageFiles().isEmpty());
 }
 

@@ -386,6 +386,10 @@ void TRptSetupForm::storeInSystem() {
         s.DoNativeOutput = false;
         s.RenderObject =
             static_cast<TRptRenderFile*>(ui->cboxFormat->itemData(item).value<void*>());
+        // Like the two fixed formats, a name without a "." gets the format's
+        // extension: "passport" becomes passport.pdf.
+        if (plainName && s.RenderObject)
+            s.OutputFileName += s.RenderObject->extension();
     }
 }
 
