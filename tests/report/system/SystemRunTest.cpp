@@ -3,6 +3,7 @@
 #include "report/stream/TRptStreamReader.h"
 #include "report/stream/TRptStreamWriter.h"
 #include "report/system/TRptRenderFile.h"
+#include "support/ErrorOf.h"
 #include "support/Mounts.h"
 #include "support/ScriptedServices.h"
 
@@ -25,15 +26,6 @@ Steps join(std::initializer_list<Steps> parts) {
     for (const Steps& p : parts)
         all.insert(all.end(), p.begin(), p.end());
     return all;
-}
-
-std::string errorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const AppError& e) {
-        return e.message().toStdString();
-    }
-    return "no error";
 }
 
 // A run with the program's per-run values and recording hooks.

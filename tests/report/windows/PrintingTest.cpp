@@ -3,6 +3,7 @@
 #include "report/stream/TRptStreamWriter.h"
 #include "report/windows/TRptPrinterDevice.h"
 #include "report/windows/TRptRenderPrinter.h"
+#include "support/ErrorOf.h"
 #include "support/Mounts.h"
 
 #include <QBuffer>
@@ -11,15 +12,6 @@
 
 namespace zamt::test {
 namespace {
-
-std::string errorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const AppError& e) {
-        return e.message().toStdString();
-    }
-    return "no error";
-}
 
 // A report run whose set-up chooses as `choose` says, with two pages.
 struct PrinterRun {
