@@ -1,6 +1,7 @@
 // Writes the seed corpus of the project reader's fuzzer: the default
 // project, an empty file, a few small valid projects and damaged ones.
 //   fuzz_make_project_corpus DIR
+#include "SeedFiles.h"
 #include "DefaultProject.h"
 #include "report/project/RptProjectFile.h"
 #include "report/project/RptProjectHeader.h"
@@ -54,7 +55,7 @@ int main(int argc, char** argv) {
     const QByteArray minimal = rptFrameProjectText(kMinimal);
     QByteArray badCheck = minimal;
     badCheck[10] = char(badCheck[10] ^ 0x55);
-    const std::vector<std::pair<QString, QByteArray>> seeds = {
+    const zamt::fuzz::Seeds seeds = {
         {"default.rpj", zamt::rptWriteProject(zamt::rptDefaultProject())},
         {"empty.rpj", QByteArray()},
         {"minimal.rpj", minimal},
@@ -65,12 +66,5 @@ int main(int argc, char** argv) {
         {"truncated.rpj", minimal.left(minimal.size() / 2)},
         {"bad-xml.rpj", rptFrameProjectText(QByteArray(kMinimal).replace("</report>", "</rep>"))},
     };
-    for (const auto& [name, bytes] : seeds) {
-        QFile file(dir.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
-            return 1;
-        }
-    }
-    return 0;
+    return zamt::fuzz::writeSeeds(dir, seeds);
 }
