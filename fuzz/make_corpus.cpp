@@ -1,6 +1,7 @@
 // Writes the seed corpus of the page stream fuzzer: a few small streams of
 // the writer and hand-made ones in the older layouts, one file each.
 //   fuzz_make_corpus DIR
+#include "SeedFiles.h"
 #include "report/StreamBytes.h"
 #include "report/stream/TRptStreamWriter.h"
 
@@ -62,7 +63,7 @@ int main(int argc, char** argv) {
     }
     const QDir dir(QString::fromLocal8Bit(argv[1]));
     const RptGraphic picture{1, "BM tiny picture data"};
-    const std::vector<std::pair<QString, QByteArray>> seeds = {
+    const zamt::fuzz::Seeds seeds = {
         {"no-pages.rps", written([](TRptStreamWriter&) {})},
         {"one-page.rps", written([](TRptStreamWriter& w) {
              w.setReportVariable("Total", "a value longer than four");
@@ -111,12 +112,5 @@ int main(int argc, char** argv) {
         {"version-1101.rps", older(1101)},
         {"version-2009.rps", older(2009)},
     };
-    for (const auto& [name, bytes] : seeds) {
-        QFile file(dir.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
-            return 1;
-        }
-    }
-    return 0;
+    return zamt::fuzz::writeSeeds(dir, seeds);
 }

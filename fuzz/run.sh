@@ -1,6 +1,7 @@
 #!/bin/sh
 # run.sh BUILD_DIR SECONDS
-# Fuzzes the page stream reader for SECONDS on a copy of the seed corpus.
+# Fuzzes the page stream reader and the report project reader, each on a
+# copy of its seed corpus, sharing SECONDS between them (half each).
 # Exits non-zero on any finding (crash, sanitizer report, leak, hang, runaway
 # memory); the input that caused it is kept in BUILD_DIR/fuzz-findings.
 set -eu
@@ -11,31 +12,42 @@ fi
 build=$1
 seconds=$2
 here=$(cd "$(dirname "$0")" && pwd)
-fuzzer="$build/fuzz/fuzz_stream_reader"
-if [ ! -x "$fuzzer" ]; then
-    echo "$0: $fuzzer not built (configure with -DZAMT_FUZZ=ON)" >&2
-    exit 2
-fi
+targets="stream_reader project_reader"
+share=$((seconds / 2))
+[ "$share" -ge 1 ] || share=1
+for target in $targets; do
+    if [ ! -x "$build/fuzz/fuzz_$target" ]; then
+        echo "$0: $build/fuzz/fuzz_$target not built (configure with -DZAMT_FUZZ=ON)" >&2
+        exit 2
+    fi
+done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT INT TERM
-cp "$here/corpus/stream_reader/"* "$work/"
 findings="$build/fuzz-findings"
 mkdir -p "$findings"
 export QT_QPA_PLATFORM=offscreen
-# libFuzzer's progress goes to a log; its summary (or the finding) is shown.
-log="$build/fuzz.log"
-if "$fuzzer" "$work" \
-    -max_total_time="$seconds" \
-    -timeout=10 \
-    -rss_limit_mb=2048 \
-    -malloc_limit_mb=512 \
-    -max_len=65536 \
-    -print_final_stats=1 \
-    -artifact_prefix="$findings/" >"$log" 2>&1; then
-    tail -n 14 "$log"
-else
-    status=$?
-    tail -n 80 "$log"
-    echo "$0: the fuzzer found a fault; the input is in $findings (full log: $log)" >&2
-    exit "$status"
-fi
+for target in $targets; do
+    mkdir "$work/$target"
+    cp "$here/corpus/$target/"* "$work/$target/"
+    # libFuzzer's progress goes to a log; its summary (or the finding) is shown.
+    log="$build/fuzz-$target.log"
+    dict=""
+    [ ! -f "$here/$target.dict" ] || dict="-dict=$here/$target.dict"
+    echo "-- fuzz_$target, $share s"
+    # shellcheck disable=SC2086 # $dict is empty or one word
+    if "$build/fuzz/fuzz_$target" "$work/$target" $dict \
+        -max_total_time="$share" \
+        -timeout=10 \
+        -rss_limit_mb=2048 \
+        -malloc_limit_mb=512 \
+        -max_len=65536 \
+        -print_final_stats=1 \
+        -artifact_prefix="$findings/$target-" >"$log" 2>&1; then
+        tail -n 14 "$log"
+    else
+        status=$?
+        tail -n 80 "$log"
+        echo "$0: fuzz_$target found a fault; the input is in $findings (full log: $log)" >&2
+        exit "$status"
+    fi
+done

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up and builds zamt05, then starts it in build/workdir, the folder that
-# holds its files (the help file helpZ.hlp; records go there by default).
+# holds its files (the help file helpZ.hlp, the report project Project1.rpj;
+# records go there by default).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,5 +15,6 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release "${zamt_cmake_cache[@]}"
 cmake --build build -j"$(nproc)" --target zamt05
 mkdir -p build/workdir
 cp -u resources/helpZ.hlp build/workdir/
+cp -u resources/Project1.rpj build/workdir/
 cd build/workdir
 exec ../src/app/zamt05

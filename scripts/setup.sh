@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages zamt05 needs to build, run and test it
-# (apt-get, through sudo when not root). Safe to run again: it installs only
-# what is missing. Sourced by run.sh and test.sh, which then build.
+# (apt-get, through sudo when not root), with what the Debian package and its
+# test need (dpkg-shlibdeps, desktop-file-validate, file). Safe to run again:
+# it installs only what is missing. Sourced by run.sh and test.sh, which then
+# build.
 set -euo pipefail
 
 packages=(
@@ -9,7 +11,10 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libgl-dev
   libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  fonts-dejavu-core fonts-liberation qt6-translations-l10n
+  fonts-dejavu-core fonts-liberation qt6-translations-l10n poppler-utils
+  enscript ghostscript
+  dpkg-dev desktop-file-utils file
+  libcups2-dev cups printer-driver-cups-pdf
 )
 
 missing=()

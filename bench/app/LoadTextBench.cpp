@@ -18,6 +18,13 @@ public:
     std::optional<QString> openFile(QWidget*, const zamt::OpenFileRequest&) override {
         return path_;
     }
+    std::optional<zamt::SaveFileAnswer> saveFile(QWidget*, const zamt::SaveFileRequest&) override {
+        return std::nullopt;
+    }
+    bool printerSetup(QWidget*, QPrinter&) override { return false; }
+    std::optional<QString> inputText(QWidget*, const zamt::InputTextRequest&) override {
+        return std::nullopt;
+    }
 
 private:
     QString path_;

@@ -72,14 +72,18 @@ void BM_PlainBufferedWrite(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * total);
 }
 
+// Replays the whole stream of the file, drawing nothing.
+void replayFile(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    zamt::TRptStreamReader reader(&file);
+    zamt::TRptRender discard;
+    reader.replayAll(discard);
+}
+
 void BM_ReplayWholeStream(benchmark::State& state) {
-    for (auto _ : state) {
-        QFile file(streamPath());
-        file.open(QIODevice::ReadOnly);
-        zamt::TRptStreamReader reader(&file);
-        zamt::TRptRender discard;
-        reader.replayAll(discard);
-    }
+    for (auto _ : state)
+        replayFile(streamPath());
     state.SetItemsProcessed(state.iterations() * Pages);
 }
 
@@ -159,13 +163,8 @@ QString reusedPicturePath() {
 }
 
 void BM_ReplayReusedPicture(benchmark::State& state) {
-    for (auto _ : state) {
-        QFile file(reusedPicturePath());
-        file.open(QIODevice::ReadOnly);
-        zamt::TRptStreamReader reader(&file);
-        zamt::TRptRender discard;
-        reader.replayAll(discard);
-    }
+    for (auto _ : state)
+        replayFile(reusedPicturePath());
     state.SetItemsProcessed(state.iterations() * 200000);
 }
 

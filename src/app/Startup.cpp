@@ -7,6 +7,8 @@
 #include "platform/QtDialogs.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtTranslations.h"
+#include "report/pdf/TRptRenderPDF.h"
+#include "report/windows/ReportWindows.h"
 
 #include <QApplication>
 
@@ -21,6 +23,8 @@ void startProgram() {
     initDecimalSeparator();
     installMessageBoxes(std::make_unique<QtMessageBoxes>());
     installDialogs(std::make_unique<QtDialogs>());
+    installReportWindows();
+    RptOutputFormats::instance().add(std::make_unique<TRptRenderPDF>());
     createForms();
     Form1->show();
 }

@@ -1,6 +1,7 @@
 #pragma once
-// The program's start-up after the application object exists: the decimal
-// separator, the platform services, the five windows, the main window shown.
+// The program's start-up after the application object exists: the window
+// look, the decimal separator, the platform services, the report windows
+// and output formats, the five windows, the main window shown.
 
 namespace zamt {
 

@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 
+#include "app/DisplayedLines.h"
 #include "app/TForm6.h"
 #include "app/TextFile.h"
 #include "calc/TForm2.h"
@@ -7,6 +8,7 @@
 #include "look/WindowLook.h"
 #include "platform/HandlerGuard.h"
 #include "platform/HelpEngine.h"
+#include "report/run/RptReportRun.h"
 #include "ui_TForm1.h"
 
 #include <QApplication>
@@ -20,7 +22,9 @@ const int kButtonBarHeight = 41;
 }
 
 TForm1::TForm1() : ui(std::make_unique<Ui::TForm1>()) {
+    RptProject1.setProjectFile(QStringLiteral("Project1.rpj"));
     ui->setupUi(this);
+    setUpConnection();
     makeToolWindow(this);
     setBackground(this, colors::skyBlue);
     setBackground(ui->ClientArea, colors::skyBlue);
@@ -43,8 +47,10 @@ TForm1::TForm1() : ui(std::make_unique<Ui::TForm1>()) {
 
 TForm1::~TForm1() = default;
 
+// The project file is looked up in the folder current at start-up, for the
+// whole run.
 void TForm1::FormCreate() {
-    projectFile_ = QDir::current().absoluteFilePath(QStringLiteral("Project1.rpj"));
+    RptProject1.setProjectFile(QDir::current().absoluteFilePath(RptProject1.projectFile()));
 }
 
 void TForm1::geometr1Click() { showWindow(Form2); }
@@ -64,9 +70,7 @@ void TForm1::Button1Click() {
 
 void TForm1::N1Click() { showHelpContext(this, QStringLiteral("helpZ.hlp"), 1); }
 
-void TForm1::btRunClick() {
-    // The report run comes with the report engine.
-}
+void TForm1::btRunClick() { RptProject1.execute(rptRunReport); }
 
 void TForm1::closeEvent(QCloseEvent* event) {
     // Closing the main window ends the program; nothing is asked or saved.

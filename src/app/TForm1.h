@@ -1,8 +1,11 @@
 #pragma once
 // The main window: menu, picture panel, text view and the two buttons.
 #include "platform/Dialogs.h"
+#include "report/connection/TRptCustomConnection.h"
+#include "report/project/TRptProject.h"
 
 #include <QMainWindow>
+#include <cstdint>
 #include <memory>
 
 namespace Ui {
@@ -11,14 +14,13 @@ class TForm1;
 
 namespace zamt {
 
+class DisplayedLines;
+
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
     TForm1();
     ~TForm1() override;
-
-    // The report project's file, a full path fixed at creation.
-    const QString& projectFile() const { return projectFile_; }
 
     void geometr1Click();
     void About1Click();
@@ -27,6 +29,15 @@ public:
     void N1Click();
     void btRunClick();
 
+    // The report project; its file becomes a full path at creation.
+    TRptProject RptProject1;
+    // The report's data connection: one string column "StrField", one row
+    // per displayed line of the text view (TForm1Connection.cpp).
+    TRptCustomConnection RptCustomConnection1{"RptCustomConnection1"};
+    void ConnectionOpen(TRptCustomConnection& connection);
+    void ConnectionGetCols(TRptCustomConnection& connection);
+    void ConnectionGetRow(TRptCustomConnection& connection);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -34,10 +45,13 @@ protected:
 private:
     void FormCreate();
     void layOutClientArea();
+    void setUpConnection();
+    DisplayedLines& memoLines();
 
     std::unique_ptr<Ui::TForm1> ui;
     OpenFileRequest OpenDialog1;
-    QString projectFile_;
+    std::unique_ptr<DisplayedLines> memoLines_;
+    int32_t rowCounter_ = 0; // the next line of the text view to deliver
 };
 
 } // namespace zamt

@@ -1,9 +1,9 @@
 #include "calc/TForm2.h"
 
 #include "calc/KeyFilter.h"
-#include "calc/KeyPressRouter.h"
 #include "calc/TForm3.h"
 #include "look/Forms.h"
+#include "look/KeyPressRouter.h"
 #include "look/WindowLook.h"
 #include "platform/CodePage.h"
 #include "platform/DecimalSeparator.h"

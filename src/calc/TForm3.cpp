@@ -2,11 +2,11 @@
 
 #include "calc/FloatFaults.h"
 #include "calc/KeyFilter.h"
-#include "calc/KeyPressRouter.h"
 #include "calc/NumberText.h"
 #include "calc/TForm2.h"
 #include "calc/TForm9.h"
 #include "look/Forms.h"
+#include "look/KeyPressRouter.h"
 #include "look/WindowLook.h"
 #include "platform/CodePage.h"
 #include "platform/DecimalSeparator.h"

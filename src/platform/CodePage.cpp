@@ -1,25 +1,48 @@
 #include "platform/CodePage.h"
 
 #include <QStringDecoder>
-#include <QStringEncoder>
+#include <array>
 
 namespace zamt {
 
+namespace {
+
+// The code page's byte of every character it holds, taken once from Qt's
+// own decoder (each byte decoded, and the mapping turned round), so that
+// converting a text costs a table look-up per character rather than a call
+// into the converter. 0 marks a character the code page lacks.
+const std::array<unsigned char, 0x10000>& byteOfCharacter() {
+    static const auto table = [] {
+        std::array<unsigned char, 0x10000> bytes{};
+        QStringDecoder decoder("windows-1251", QStringConverter::Flag::Stateless);
+        for (int byte = 0x80; byte <= 0xFF; ++byte) {
+            const char one = static_cast<char>(byte);
+            const QString ch = decoder.decode(QByteArrayView(&one, 1));
+            if (ch.size() == 1 && ch[0] != QChar::ReplacementCharacter)
+                bytes[ch[0].unicode()] = static_cast<unsigned char>(byte);
+        }
+        return bytes;
+    }();
+    return table;
+}
+
+} // namespace
+
 std::string toCp1251(const QString& text) {
-    QStringEncoder encoder("windows-1251", QStringConverter::Flag::Stateless);
+    const auto& table = byteOfCharacter();
     std::string bytes;
     bytes.reserve(static_cast<size_t>(text.size()));
-    // The converter marks a character the code page lacks with SUB (26);
-    // the program writes '?' for it, as the system's conversion does.
+    // A character the code page lacks becomes '?', as the system's
+    // conversion writes it; a surrogate pair gives one '?'.
     for (const QChar ch : text) {
         if (ch.unicode() < 0x80) {
             bytes += static_cast<char>(ch.unicode());
             continue;
         }
         if (ch.isLowSurrogate())
-            continue; // the high surrogate already gave its '?'
-        const QByteArray one = encoder.encode(QStringView(&ch, 1));
-        bytes += one.size() == 1 && one[0] != '\x1A' ? one[0] : '?';
+            continue;
+        const unsigned char byte = table[ch.unicode()];
+        bytes += byte != 0 ? static_cast<char>(byte) : '?';
     }
     return bytes;
 }

@@ -7,6 +7,9 @@ namespace {
 class CancellingDialogs : public Dialogs {
 public:
     std::optional<QString> openFile(QWidget*, const OpenFileRequest&) override { return {}; }
+    std::optional<SaveFileAnswer> saveFile(QWidget*, const SaveFileRequest&) override { return {}; }
+    bool printerSetup(QWidget*, QPrinter&) override { return false; }
+    std::optional<QString> inputText(QWidget*, const InputTextRequest&) override { return {}; }
 };
 
 std::unique_ptr<Dialogs>& current() {
@@ -16,7 +19,9 @@ std::unique_ptr<Dialogs>& current() {
 
 } // namespace
 
-Dialogs& dialogs() { return *current(); }
+Dialogs& dialogs() {
+    return *current();
+}
 
 std::unique_ptr<Dialogs> installDialogs(std::unique_ptr<Dialogs> replacement) {
     std::swap(current(), replacement);

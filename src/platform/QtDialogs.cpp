@@ -2,6 +2,9 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QPrintDialog>
 
 namespace zamt {
 
@@ -17,7 +20,13 @@ std::optional<QString> QtDialogs::openFile(QWidget* parent, const OpenFileReques
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (!request.title.isEmpty())
+        dialog.setWindowTitle(request.title);
     dialog.setNameFilter(qtNameFilter(request.filter));
+    QString extension = request.defaultExtension;
+    if (extension.startsWith(QLatin1Char('.')))
+        extension.remove(0, 1);
+    dialog.setDefaultSuffix(extension);
     if (!request.initialDir.isEmpty())
         dialog.setDirectory(request.initialDir);
     if (!request.fileName.isEmpty())
@@ -25,6 +34,48 @@ std::optional<QString> QtDialogs::openFile(QWidget* parent, const OpenFileReques
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return QDir::cleanPath(dialog.selectedFiles().constFirst());
+}
+
+std::optional<SaveFileAnswer> QtDialogs::saveFile(QWidget* parent, const SaveFileRequest& request) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (!request.title.isEmpty())
+        dialog.setWindowTitle(request.title);
+    const QStringList filters = qtNameFilter(request.filter).split(QStringLiteral(";;"));
+    dialog.setNameFilters(filters);
+    if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+        dialog.selectNameFilter(filters[request.filterIndex - 1]);
+    QString extension = request.defaultExtension;
+    if (extension.startsWith(QLatin1Char('.')))
+        extension.remove(0, 1);
+    dialog.setDefaultSuffix(extension);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const int index = int(filters.indexOf(dialog.selectedNameFilter()));
+    return SaveFileAnswer{QDir::cleanPath(dialog.selectedFiles().constFirst()),
+                          index < 0 ? 1 : index + 1};
+}
+
+std::optional<QString> QtDialogs::inputText(QWidget* parent, const InputTextRequest& request) {
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(request.title);
+    dialog.setLabelText(request.prompt);
+    dialog.setTextValue(request.text);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
+}
+
+bool QtDialogs::printerSetup(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    // A set-up dialog: the printer and its settings, no page range.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintCollateCopies |
+                      QAbstractPrintDialog::PrintShowPageSize);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace zamt

@@ -63,7 +63,7 @@ TEST_F(MainWindowTest, StartsWithOnlyTheMainWindowShownUnderTheWorkersPicture) {
     EXPECT_EQ(Form1->centralWidget()->size(), QSize(353, 305));
     EXPECT_EQ(memo()->toPlainText(), kStartLine);
     EXPECT_TRUE(btRun()->isEnabled());
-    EXPECT_EQ(Form1->projectFile(), QDir::current().absoluteFilePath("Project1.rpj"));
+    EXPECT_EQ(Form1->RptProject1.projectFile(), QDir::current().absoluteFilePath("Project1.rpj"));
 }
 
 TEST_F(MainWindowTest, MenuItemsShowTheirWindowsAndUncoverTheTextView) {

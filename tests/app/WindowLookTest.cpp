@@ -7,10 +7,13 @@
 #include "calc/TForm3.h"
 #include "calc/TForm9.h"
 #include "platform/QtTranslations.h"
+#include "report/windows/TRptSetupForm.h"
+#include "report/windows/TRptStatusForm.h"
 #include "support/CaptionFit.h"
 #include "support/GuiHelpers.h"
 #include "support/TempDir.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -27,17 +30,56 @@ protected:
 };
 
 TEST_F(WindowLookTest, EveryCaptionFitsItsBox) {
+    TRptSetupForm setup;
+    TRptStatusForm status;
     const struct {
         QWidget* window;
         const char* layout;
     } windows[] = {
-        {Form1, "src/app/TForm1.ui"}, {Form2, "src/calc/TForm2.ui"}, {Form3, "src/calc/TForm3.ui"},
-        {Form6, "src/app/TForm6.ui"}, {Form9, "src/calc/TForm9.ui"},
+        {Form1, "src/app/TForm1.ui"},
+        {Form2, "src/calc/TForm2.ui"},
+        {Form3, "src/calc/TForm3.ui"},
+        {Form6, "src/app/TForm6.ui"},
+        {Form9, "src/calc/TForm9.ui"},
+        {&setup, "src/report/windows/TRptSetupForm.ui"},
+        {&status, "src/report/windows/TRptStatusForm.ui"},
     };
     for (const auto& w : windows) {
         const QStringList faults =
             test::captionsThatDoNotFit(w.window, test::sourceDir() + "/" + w.layout);
         EXPECT_TRUE(faults.isEmpty()) << w.layout << ":\n" << faults.join('\n').toStdString();
+    }
+}
+
+TEST_F(WindowLookTest, EveryEditBoxAndPictureButtonIsAnnouncedByItsCaption) {
+    const struct {
+        QWidget* window;
+        const char* widget;
+        const char* name;
+    } cases[] = {
+        {Form2, "Edit1", "наименование объекта"},
+        {Form2, "Edit2", "внутренний диаметр трубопровода в мм"},
+        {Form2, "Edit3", "толщина  стенки трубопровода в мм"},
+        {Form2, "Edit4", "толщина отложений на стенках в мм"},
+        {Form2, "Edit5", "угол между осью трубы и акустическим каналом в градусах"},
+        {Form2, "Edit6", "смещение оси акустичекого канала от оси трубопровода в мм"},
+        {Form3, "Edit1", "температура воды в град"},
+        {Form3, "Edit2",
+         "вязкость жидкости (в 10Е-6  м2/сек) здесь указана для воды при t = 10 град Цельсия"},
+        {Form3, "Edit3",
+         "коеффициент шероховатости берется из таблицы 9 стр.26 методики поверки "
+         "TQX340.000.00 И2 (здесь указана б/у труба в хорошем состоянии)"},
+        {Form3, "Edit4",
+         "коеффициент Кгн находят по значению коеффициента ламбда и числу Рейнольдса "
+         "минимальному по таблице 7стр.39. Чтобы узнать лямбда - нажмите \"считаем?\""},
+        {Form3, "SpeedButton1", "график с рис.7 таблицы для Кгн"},
+    };
+    for (const auto& c : cases) {
+        QWidget* widget = test::child(c.window, c.widget);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        ASSERT_NE(accessible, nullptr) << c.widget;
+        EXPECT_EQ(accessible->text(QAccessible::Name), QString::fromUtf8(c.name))
+            << c.window->objectName().toStdString() << " " << c.widget;
     }
 }
 

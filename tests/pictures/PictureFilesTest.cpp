@@ -1,6 +1,8 @@
 // The committed pictures: each JPEG decodes through libjpeg at the size its
 // window expects and shows what it should; the icons are 16-colour images
-// on a transparent ground; damaged JPEG data is refused without a crash.
+// on a transparent ground, drawn at each size by the picture generator;
+// damaged JPEG data is refused without a crash.
+#include "Pictures.h"
 #include "platform/Jpeg.h"
 #include "support/TempDir.h"
 
@@ -117,18 +119,26 @@ TEST(PictureFiles, ChartTopRightCornerUnderTheExitButtonIsBlankPaper) {
     EXPECT_DOUBLE_EQ(share(image.copy(448, 0, 126, 33), dark), 0.0);
 }
 
+// The window icons (16, 32) and the desktop's icon theme sizes.
+constexpr int kTapIconSizes[] = {16, 32, 48, 64, 128, 256};
+
+QImage tapIcon(int size) {
+    return QImage(resource(QStringLiteral("tap%1.png").arg(size)))
+        .convertToFormat(QImage::Format_ARGB32);
+}
+
 TEST(PictureFiles, TapIconsAreSixteenColourImagesOnATransparentGround) {
     static const QSet<QRgb> palette = {0xff000000, 0xff800000, 0xff008000, 0xff808000,
                                        0xff000080, 0xff800080, 0xff008080, 0xffc0c0c0,
                                        0xff808080, 0xffff0000, 0xff00ff00, 0xffffff00,
                                        0xff0000ff, 0xffff00ff, 0xff00ffff, 0xffffffff};
-    for (const int size : {32, 16}) {
+    for (const int size : kTapIconSizes) {
         SCOPED_TRACE(size);
-        QImage icon(resource(QStringLiteral("tap%1.png").arg(size)));
-        ASSERT_FALSE(icon.isNull());
-        EXPECT_EQ(icon.size(), QSize(size, size));
-        ASSERT_TRUE(icon.hasAlphaChannel());
-        icon = icon.convertToFormat(QImage::Format_ARGB32);
+        const QImage file(resource(QStringLiteral("tap%1.png").arg(size)));
+        ASSERT_FALSE(file.isNull());
+        EXPECT_EQ(file.size(), QSize(size, size));
+        ASSERT_TRUE(file.hasAlphaChannel());
+        const QImage icon = file.convertToFormat(QImage::Format_ARGB32);
         int transparent = 0;
         int greys = 0;
         int water = 0;
@@ -150,6 +160,35 @@ TEST(PictureFiles, TapIconsAreSixteenColourImagesOnATransparentGround) {
         EXPECT_GT(transparent, size * size / 3);
         EXPECT_GT(greys, size * size / 10) << "no grey tap";
         EXPECT_GE(water, size / 4) << "no light-blue water";
+    }
+}
+
+TEST(PictureFiles, LargeTapIconsAreDrawnAtTheirSizeNotEnlargedFromTheSmallOne) {
+    // An enlarged 32-pixel icon has its blocky edges and none of the details;
+    // a drawing at the size differs from it along every edge.
+    const QImage small = tapIcon(32);
+    ASSERT_FALSE(small.isNull());
+    for (const int size : kTapIconSizes) {
+        if (size <= 32)
+            continue;
+        SCOPED_TRACE(size);
+        const QImage icon = tapIcon(size);
+        ASSERT_EQ(icon.size(), QSize(size, size));
+        const QImage enlarged =
+            small.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        int differing = 0;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x)
+                differing += icon.pixel(x, y) != enlarged.pixel(x, y) ? 1 : 0;
+        EXPECT_GT(differing, size * size / 20);
+    }
+}
+
+TEST(PictureFiles, TapIconsAreWhatThePictureGeneratorDraws) {
+    // A changed drawing whose files were not generated again is caught here.
+    for (const int size : kTapIconSizes) {
+        SCOPED_TRACE(size);
+        EXPECT_EQ(tapIcon(size), pictures::drawTapIcon(size));
     }
 }
 

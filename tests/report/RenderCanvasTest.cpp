@@ -2,9 +2,9 @@
 #include "report/stream/RptColor.h"
 #include "report/stream/RptTransform.h"
 #include "report/stream/TRptRenderCanvas.h"
+#include "support/GuiApplication.h"
 
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <cmath>
@@ -60,17 +60,7 @@ TEST(RptColor, ReadsColourValuesAndSystemColours) {
 
 class RenderCanvas : public testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        // Fonts need a GUI application; the offscreen platform needs no display.
-        if (QGuiApplication::instance())
-            return;
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "report_tests";
-        static char* argv[] = {name, nullptr};
-        static QGuiApplication app(argc, argv);
-    }
+    static void SetUpTestSuite() { test::ensureGuiApplication(); }
 
     static QImage paint(const QByteArray& stream, const RptTransform& t, QSize size = {400, 400},
                         TRptRenderCanvas::Margins margins = TRptRenderCanvas::Margins::Fixed) {

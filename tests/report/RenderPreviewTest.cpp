@@ -284,7 +284,7 @@ TEST_F(RenderPreview, DrawsAtTheDevicePixelRatio) {
 TEST_F(RenderPreview, GridLinesInsideThePaper) {
     preview.setGridHoriz(1.0);
     preview.setGridVert(2.0);
-    preview.setGridPen(RptPen{0x00FFFF00, 4, 0, 0}); // cyan, solid
+    preview.setGridPen(RptGridPen{0x00FFFF00, TPenStyle::psSolid}); // cyan
     show(handMadePage({}));
     const QRgb cyan = qRgb(0, 255, 255);
     EXPECT_EQ(pixel(400, 96), cyan);

@@ -29,15 +29,6 @@ RecordingRender replayAll(const QByteArray& bytes) {
     return render;
 }
 
-std::string errorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const AppError& error) {
-        return error.what();
-    }
-    return "no error";
-}
-
 std::vector<std::string> defaultState(const std::string& fontHeight) {
     return {"fontName [Arial]", "fontColor 0",
             "fontPitch 0",      "fontHeight " + fontHeight + " 0",

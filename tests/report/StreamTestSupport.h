@@ -1,6 +1,7 @@
 #pragma once
 // Writing a stream into memory and replaying it, for the page stream tests.
 #include "RecordingRender.h"
+#include "support/ErrorOf.h"
 #include "report/stream/TRptStreamReader.h"
 #include "report/stream/TRptStreamWriter.h"
 
@@ -17,8 +18,6 @@ QByteArray writeStream(const std::function<void(TRptStreamWriter&)>& pages,
 // Replays the whole stream into a recording renderer.
 RecordingRender replayAll(const QByteArray& bytes);
 
-// The message of the AppError that `action` raises, or "no error".
-std::string errorOf(const std::function<void()>& action);
 
 // The state lines every page of a writer with default settings begins with,
 // with the font height given.

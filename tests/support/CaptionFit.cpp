@@ -128,6 +128,8 @@ QStringList captionsThatDoNotFit(QWidget* window, const QString& uiFile) {
         const QString text = textOf(widget);
         if (text.isEmpty())
             continue;
+        widget->ensurePolished(); // style sheets take effect
+
         const QRect area = textArea(widget, box.rect);
         const QSize needed = neededSize(widget, text, area.width());
         if (needed.width() > area.width() || needed.height() > area.height())

@@ -17,6 +17,33 @@ std::optional<QString> ScriptedDialogs::openFile(QWidget*, const OpenFileRequest
     return answer;
 }
 
+std::optional<SaveFileAnswer> ScriptedDialogs::saveFile(QWidget*, const SaveFileRequest& request) {
+    saveRequests.push_back(request);
+    if (saveAnswers.empty())
+        return std::nullopt;
+    auto answer = saveAnswers.front();
+    saveAnswers.pop_front();
+    return answer;
+}
+
+bool ScriptedDialogs::printerSetup(QWidget*, QPrinter& printer) {
+    ++printerSetups;
+    if (printerSetupAnswers.empty())
+        return false;
+    auto answer = std::move(printerSetupAnswers.front());
+    printerSetupAnswers.pop_front();
+    return answer && answer(printer);
+}
+
+std::optional<QString> ScriptedDialogs::inputText(QWidget*, const InputTextRequest& request) {
+    inputRequests.push_back(request);
+    if (inputAnswers.empty())
+        return std::nullopt;
+    auto answer = inputAnswers.front();
+    inputAnswers.pop_front();
+    return answer;
+}
+
 namespace {
 template <class T>
 T& installed(std::unique_ptr<T>& previous, std::unique_ptr<T> (*install)(std::unique_ptr<T>),

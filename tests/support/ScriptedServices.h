@@ -1,6 +1,7 @@
 #pragma once
 // Scripted platform services for tests: message boxes are recorded and
-// answered at once; file dialogs answer from a queue (empty: cancel).
+// answered at once; file dialogs and input boxes answer from a queue
+// (empty: cancel).
 #include "platform/Dialogs.h"
 #include "platform/MessageBoxes.h"
 
@@ -23,6 +24,21 @@ public:
     std::optional<QString> openFile(QWidget* parent, const OpenFileRequest& request) override;
     std::deque<std::optional<QString>> answers; // nullopt or missing: cancelled
     std::vector<OpenFileRequest> requests;
+
+    std::optional<SaveFileAnswer> saveFile(QWidget* parent,
+                                           const SaveFileRequest& request) override;
+    std::deque<std::optional<SaveFileAnswer>> saveAnswers; // nullopt or missing: cancelled
+    std::vector<SaveFileRequest> saveRequests;
+
+    // The person at the printer set-up dialog: changes the printer's settings
+    // and says whether to confirm. Missing: cancelled.
+    bool printerSetup(QWidget* parent, QPrinter& printer) override;
+    std::deque<std::function<bool(QPrinter&)>> printerSetupAnswers;
+    int printerSetups = 0;
+
+    std::optional<QString> inputText(QWidget* parent, const InputTextRequest& request) override;
+    std::deque<std::optional<QString>> inputAnswers; // nullopt or missing: cancelled
+    std::vector<InputTextRequest> inputRequests;
 };
 
 // Installs both scripted services for the lifetime of the object and puts

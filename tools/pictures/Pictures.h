@@ -15,7 +15,10 @@ QImage drawEmblem();
 QImage drawChartButton();
 // The reference chart "рисунок 7", 574 by 406.
 QImage drawChart7();
-// The water-tap icon at 32 or 16 pixels, in 16 colours on a transparent ground.
+// The water-tap icon sizes: 16 and 32 for the windows, all of them for the
+// desktop's icon theme.
+inline constexpr int kTapIconSizes[] = {16, 32, 48, 64, 128, 256};
+// The water-tap icon at one of those sizes, in 16 colours on a transparent ground.
 QImage drawTapIcon(int size);
 
 } // namespace zamt::pictures

@@ -77,7 +77,7 @@ int main(int argc, char** argv) {
         }
         ok = writeFile(folder.filePath(QString::fromLatin1(picture.fileName)), bytes) && ok;
     }
-    for (const int size : {32, 16}) {
+    for (const int size : kTapIconSizes) {
         const QString name = QStringLiteral("tap%1.png").arg(size);
         const QImage icon = drawTapIcon(size);
         if (!checkSize(qPrintable(name), icon, size, size)) {

@@ -13,21 +13,22 @@ namespace {
 // the paper.
 constexpr double MinLineSpacing = 3;
 
-Qt::PenStyle gridPenStyle(uint8_t style) {
+Qt::PenStyle gridPenStyle(TPenStyle style) {
     switch (style) {
-    case 1:
+    case TPenStyle::psDash:
         return Qt::DashLine;
-    case 2:
+    case TPenStyle::psDot:
         return Qt::DotLine;
-    case 3:
+    case TPenStyle::psDashDot:
         return Qt::DashDotLine;
-    case 4:
+    case TPenStyle::psDashDotDot:
         return Qt::DashDotDotLine;
-    case 5:
+    case TPenStyle::psClear:
         return Qt::NoPen;
-    default:
-        return Qt::SolidLine;
+    case TPenStyle::psSolid:
+        break;
     }
+    return Qt::SolidLine;
 }
 
 void paintGrid(QPainter& painter, const RptPreviewFrame& f, const QRect& paper) {

@@ -1,8 +1,7 @@
 #pragma once
 // The page picture's frame: the shadow, the white paper with its black
 // border, grid lines and rulers, painted before the page's records.
-#include "report/common/RptPreviewTypes.h"
-#include "report/stream/RptTypes.h"
+#include "report/system/RptSystemTypes.h"
 
 #include <QColor>
 #include <QRect>
@@ -20,7 +19,7 @@ struct RptPreviewFrame {
     double pixelsPerInch = 96; // at the zoom: screen ppi × zoom / 100
     double gridHoriz = 0; // inches between grid lines, 0 for none
     double gridVert = 0;
-    RptPen gridPen;
+    RptGridPen gridPen;
     TRulerType rulerType = TRulerType::rtNone;
 };
 

@@ -2,7 +2,7 @@
 // The sizes of the page picture and the zoom factors that fit a page into
 // the scroll box, in screen pixels. [x] below is x rounded to the nearest
 // integer, a half to the even neighbour.
-#include "report/common/RptPreviewTypes.h"
+#include "report/system/RptSystemTypes.h"
 
 #include <QSize>
 

@@ -5,6 +5,7 @@
 #include "report/preview/PreviewIcons.h"
 #include "report/preview/PreviewNavigation.h"
 #include "report/preview/TRptScrollBox.h"
+#include "report/windows/RptWindowFonts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,13 +24,6 @@ namespace zamt {
 namespace {
 
 QString tr_(const char* text) { return rptTranslate(QString::fromLatin1(text)); }
-
-// Arial at 13 pixels, the window's font.
-QFont previewFont() {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(13);
-    return font;
-}
 
 QLabel* panel(const char* name, const char* caption, int width) {
     auto* label = new QLabel(tr_(caption));
@@ -76,7 +70,7 @@ TRptPreviewForm::TRptPreviewForm(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setSizeGripEnabled(false);
-    setFont(previewFont());
+    setFont(rptArialFont(13));
     resize(615, 450);
 
     createActions();

@@ -6,7 +6,7 @@
 // One stream reader serves every page request while the stream stays the
 // same, so that it remembers where the pages lie and a request never walks
 // the whole stream again.
-#include "report/common/RptPreviewTypes.h"
+#include "report/system/RptSystemTypes.h"
 #include "report/preview/PreviewGeometry.h"
 #include "report/stream/TRptRenderCanvas.h"
 
@@ -60,8 +60,8 @@ public:
     void setMarginPercent(double percent) { marginPercent_ = percent; }
     TRulerType rulerType() const { return rulerType_; }
     void setRulerType(TRulerType type) { rulerType_ = type; }
-    const RptPen& gridPen() const { return gridPen_; }
-    void setGridPen(const RptPen& pen) { gridPen_ = pen; }
+    const RptGridPen& gridPen() const { return gridPen_; }
+    void setGridPen(const RptGridPen& pen) { gridPen_ = pen; }
     double gridHoriz() const { return gridHoriz_; }
     void setGridHoriz(double inches) { gridHoriz_ = inches; }
     double gridVert() const { return gridVert_; }
@@ -110,7 +110,7 @@ private:
     TMarginMethod marginMethod_ = TMarginMethod::mmFixed;
     double marginPercent_ = 0;
     TRulerType rulerType_ = TRulerType::rtNone;
-    RptPen gridPen_;
+    RptGridPen gridPen_;
     double gridHoriz_ = 0;
     double gridVert_ = 0;
     int shadowDepth_ = 0;

@@ -10,6 +10,9 @@
 
 namespace zamt {
 
+// Where a text stands against its x: starting there, centred on it, ending there.
+enum class RptAlign { Left, Center, Right };
+
 struct RptPoint {
     float x = 0;
     float y = 0;

@@ -3,6 +3,7 @@
 #include "platform/AppError.h"
 #include "report/stream/RptCodes.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <stdexcept>
 
@@ -40,6 +41,36 @@ void TRptStreamWriter::setPaperSizeCode(int code, int width, int length) {
     header_.paperSize = code;
     header_.paperSizeWidth = width;
     header_.paperSizeLength = length;
+}
+
+void TRptStreamWriter::setDeviceNames(QString device, QString driver, QString port) {
+    status_.device = std::move(device);
+    status_.driver = std::move(driver);
+    status_.port = std::move(port);
+}
+
+QString TRptStreamWriter::statusLine() const {
+    RptStatusValues values = status_;
+    values.page = currentPage_;
+    values.firstPage = header_.firstPage;
+    values.lastPage = header_.lastPage;
+    return rptStatusText(statusFormat_, values);
+}
+
+void TRptStreamWriter::reportStatus() {
+    if (!statusSink_)
+        return;
+    statusSink_(statusLine());
+    // The status window repaints and its Cancel button can be pressed; a
+    // click there comes back through abort().
+    if (QCoreApplication::instance())
+        QCoreApplication::processEvents();
+}
+
+void TRptStreamWriter::abort() {
+    aborted_ = true;
+    if (pageOpen_)
+        pageInvalid_ = true;
 }
 
 // ---------------------------------------------------------------- the job
@@ -91,8 +122,9 @@ void TRptStreamWriter::beginPage() {
         throw std::logic_error("page begun outside a job or inside a page");
     ++currentPage_;
     pageOpen_ = true;
-    pageInvalid_ = false;
+    pageInvalid_ = aborted_;
     pageOut_ = range_.contains(currentPage_);
+    reportStatus();
     if (!pageOut_)
         return;
     if (pagesOutput_ >= 32767)

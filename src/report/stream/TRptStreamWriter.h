@@ -10,13 +10,20 @@
 // referred to by position instead of being written again. Pages outside the
 // page range, and pages marked invalid before they end, leave no block.
 //
+// While a status sink is attached, every page that begins sends the status
+// text to it and then lets the program handle pending events, so that a
+// status window repaints and its "Cancel" can be pressed; abort() then makes
+// the page being generated, and every later one, leave no block.
+//
 // Write failures raise AppError "Stream write error".
 #include "report/stream/RptByteSink.h"
 #include "report/stream/RptPageRange.h"
+#include "report/stream/RptStatusText.h"
 #include "report/stream/RptTypes.h"
 
 #include <QHash>
 #include <QIODevice>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -26,7 +33,19 @@
 
 namespace zamt {
 
-enum class RptAlign { Left, Center, Right };
+// Settings the page producer lays its pages out by; the writer only carries
+// them. Lengths in inches.
+struct RptLayoutSettings {
+    double marginLeft = 0;
+    double marginRight = 0;
+    double marginTop = 0;
+    double marginBottom = 0;
+    double unitsFactor = 1.0; // the producer's units per inch
+    int lineHeightMethod = 0; // 0 from the font, 1 from linesPerInch, 2 the producer's own
+    int linesPerInch = 6;
+    int tabShade = 0;       // percent
+    int accuracyMethod = 0; // 0 positioning, 1 appearance
+};
 
 class TRptStreamWriter {
 public:
@@ -54,6 +73,25 @@ public:
     void setPaperSizeCode(int code, int width, int length);
     void setOutputName(std::string name) { header_.outputName = std::move(name); }
     const RptStreamHeader& header() const { return header_; }
+    void setLayout(const RptLayoutSettings& layout) { layout_ = layout; }
+    const RptLayoutSettings& layout() const { return layout_; }
+
+    // The status text: a format with the macros of rptStatusText, its lines
+    // for %0 to %9, and the output device's names for %D, %R and %T.
+    void setStatusFormat(QString format) { statusFormat_ = std::move(format); }
+    void setStatusText(QStringList lines) { status_.lines = std::move(lines); }
+    void setDeviceNames(QString device, QString driver, QString port);
+    const QString& statusFormat() const { return statusFormat_; }
+    const QStringList& statusTextLines() const { return status_.lines; }
+    // The status text for the current page.
+    QString statusLine() const;
+    using StatusSink = std::function<void(const QString& text)>;
+    void setStatusSink(StatusSink sink) { statusSink_ = std::move(sink); }
+
+    // The user cancelled: the page being generated and every later one
+    // leave no block. Producers stop when aborted() turns true.
+    void abort();
+    bool aborted() const { return aborted_; }
 
     // The job: beginJob, then beginPage/endPage for every page, then endJob,
     // which writes the number of pages output into the header.
@@ -160,6 +198,7 @@ private:
     };
 
     void requirePage(const char* what) const;
+    void reportStatus();
     void writeFullState();
     void writeFontName();
     void writeFontHeight();
@@ -191,6 +230,11 @@ private:
     RptStreamHeader header_;
     std::string selection_;
     RptPageRange range_;
+    RptLayoutSettings layout_;
+    QString statusFormat_;
+    RptStatusValues status_;
+    StatusSink statusSink_;
+    bool aborted_ = false;
     float pageWidth_ = 8.5f;
     float pageHeight_ = 11.0f;
 

@@ -1,4 +1,4 @@
-#include "calc/KeyPressRouter.h"
+#include "look/KeyPressRouter.h"
 
 #include "platform/CodePage.h"
 #include "platform/HandlerGuard.h"

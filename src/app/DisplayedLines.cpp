@@ -1,0 +1,107 @@
+#include "app/DisplayedLines.h"
+
+#include "app/ParagraphBreaker.h"
+
+#include <QTextBlock>
+#include <algorithm>
+
+namespace zamt {
+namespace {
+
+bool sameOption(const QTextOption& a, const QTextOption& b) {
+    return a.alignment() == b.alignment() && a.wrapMode() == b.wrapMode() &&
+           a.flags() == b.flags() && a.tabStopDistance() == b.tabStopDistance() &&
+           a.tabs() == b.tabs() && a.textDirection() == b.textDirection() &&
+           a.useDesignMetrics() == b.useDesignMetrics();
+}
+
+} // namespace
+
+DisplayedLines::DisplayedLines(const QTextDocument* document) : document_(document) {
+    if (document)
+        QObject::connect(document, &QTextDocument::contentsChanged, &watcher_, [this] {
+            textChanged_ = true;
+            cachedBlock_ = -1;
+        });
+}
+
+DisplayedLines::Params DisplayedLines::currentParams() const {
+    return {document_->defaultFont(), document_->defaultTextOption(), document_->documentMargin(),
+            0};
+}
+
+bool DisplayedLines::sameParams(const Params& params) const {
+    return params.width == built_.width && params.margin == built_.margin &&
+           params.font == built_.font && sameOption(params.option, built_.option);
+}
+
+void DisplayedLines::update(int viewWidth) {
+    if (!document_) {
+        wrapped_.clear();
+        count_ = 0;
+        return;
+    }
+    Params params = currentParams();
+    params.width = viewWidth;
+    if (!textChanged_ && rebuilds_ > 0 && sameParams(params))
+        return;
+    rebuild(std::move(params));
+}
+
+void DisplayedLines::rebuild(Params params) {
+    const ParagraphBreaker breaker(params.font, params.option, params.margin, params.width);
+    wrapped_.clear();
+    cachedBlock_ = -1;
+    int total = 0;
+    bool lastLineEmpty = true;
+    int blockNumber = 0;
+    for (QTextBlock block = document_->begin(); block.isValid();
+         block = block.next(), ++blockNumber) {
+        const QString text = block.text();
+        if (breaker.fitsOnOneLine(text)) {
+            ++total;
+            lastLineEmpty = text.isEmpty();
+            continue;
+        }
+        ++layouts_;
+        WrappedBlock wrapped{blockNumber, total, breaker.lines(text)};
+        total += static_cast<int>(wrapped.lines.size());
+        lastLineEmpty = wrapped.lines.empty() || wrapped.lines.back().length == 0;
+        if (wrapped.lines.size() > 1)
+            wrapped_.push_back(std::move(wrapped));
+    }
+    count_ = lastLineEmpty && total > 0 ? total - 1 : total;
+    built_ = std::move(params);
+    textChanged_ = false;
+    ++rebuilds_;
+}
+
+const QString& DisplayedLines::blockText(int blockNumber) const {
+    if (blockNumber != cachedBlock_) {
+        cachedText_ = document_ ? document_->findBlockByNumber(blockNumber).text() : QString();
+        cachedBlock_ = blockNumber;
+    }
+    return cachedText_;
+}
+
+QString DisplayedLines::text(int index) const {
+    if (index < 0 || index >= count_)
+        return {};
+    const auto after = std::upper_bound(
+        wrapped_.begin(), wrapped_.end(), index,
+        [](int line, const WrappedBlock& wrapped) { return line < wrapped.firstLine; });
+    int blockNumber = index;
+    if (after != wrapped_.begin()) {
+        const WrappedBlock& wrapped = *std::prev(after);
+        const int within = index - wrapped.firstLine;
+        const int lineCount = static_cast<int>(wrapped.lines.size());
+        if (within < lineCount) {
+            const TextLineSpan& line = wrapped.lines[static_cast<size_t>(within)];
+            return blockText(wrapped.block).mid(line.start, std::min(line.length, kMaxLineLength));
+        }
+        blockNumber = wrapped.block + 1 + (within - lineCount);
+    }
+    return blockText(blockNumber).left(kMaxLineLength);
+}
+
+} // namespace zamt

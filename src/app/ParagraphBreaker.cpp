@@ -1,0 +1,99 @@
+#include "app/ParagraphBreaker.h"
+
+#include <QFontMetrics>
+#include <QTextLayout>
+#include <algorithm>
+#include <climits>
+
+namespace zamt {
+namespace {
+
+// Characters that can break a line or change widths beyond what the font's
+// advances say (tabs, separators, controls, soft hyphens).
+bool needsLayout(QChar ch) {
+    const char16_t code = ch.unicode();
+    return code < 0x20 || (code >= 0x7f && code <= 0x9f) || code == 0xad || code == 0x2028 ||
+           code == 0x2029 || code == 0xfffc;
+}
+
+// The characters of Windows-1251 text and their neighbours: scripts whose
+// shaping neither joins nor reorders, without combining marks. Their shaped
+// width stays close to the sum of their own advances.
+bool simpleCharacter(char16_t code) {
+    return (code >= 0x20 && code <= 0x7e) || (code >= 0xa0 && code <= 0x2ff) ||
+           (code >= 0x400 && code <= 0x482) || (code >= 0x48a && code <= 0x4ff) ||
+           (code >= 0x2010 && code <= 0x2027) || (code >= 0x2030 && code <= 0x205e) ||
+           (code >= 0x20a0 && code <= 0x20cf) || (code >= 0x2100 && code <= 0x214f);
+}
+
+constexpr char16_t kCachedCodes = 0x2150;
+// The sum of the characters' own advances may miss kerning; a line passes
+// the cheap test only with this much room to spare, else it is shaped.
+constexpr qreal kKerningAllowance = 1.1;
+
+} // namespace
+
+ParagraphBreaker::ParagraphBreaker(const QFont& font, const QTextOption& option, qreal margin,
+                                   int width)
+    : font_(font), option_(option), metrics_(font) {
+    qreal extra = 0;
+    if (option.flags() & QTextOption::AddSpaceForLineAndParagraphSeparators)
+        extra = QFontMetrics(font).horizontalAdvance(QChar(0x21B5));
+    available_ = (width <= 0 ? qreal(INT_MAX) : qreal(width)) - 2 * margin - extra;
+    wraps_ =
+        option.wrapMode() != QTextOption::NoWrap && option.wrapMode() != QTextOption::ManualWrap;
+    // The font metrics measure as a layout does only without design metrics.
+    measurable_ = !option.useDesignMetrics();
+    // Character advances leave out letter and word spacing and capitals.
+    const bool normalLetterSpacing =
+        font.letterSpacing() == 0 ||
+        (font.letterSpacingType() == QFont::PercentageSpacing && font.letterSpacing() == 100);
+    perCharacter_ =
+        normalLetterSpacing && font.wordSpacing() == 0 && font.capitalization() == QFont::MixedCase;
+    // A line's height covers the overhang of the last glyph that line
+    // breaking adds to a line's width.
+    slack_ = metrics_.height();
+}
+
+qreal ParagraphBreaker::cachedAdvance(QChar ch) const {
+    if (advances_.empty())
+        advances_.assign(kCachedCodes, -1);
+    qreal& advance = advances_[ch.unicode()];
+    if (advance < 0)
+        advance = metrics_.horizontalAdvance(ch);
+    return advance;
+}
+
+bool ParagraphBreaker::fitsOnOneLine(const QString& text) const {
+    if (text.isEmpty())
+        return true;
+    if (!measurable_ || std::any_of(text.begin(), text.end(), needsLayout))
+        return false;
+    if (!wraps_)
+        return true;
+    if (perCharacter_ && std::all_of(text.begin(), text.end(),
+                                     [](QChar ch) { return simpleCharacter(ch.unicode()); })) {
+        qreal sum = 0;
+        for (const QChar ch : text)
+            sum += cachedAdvance(ch);
+        if (sum * kKerningAllowance + slack_ <= available_)
+            return true;
+    }
+    return metrics_.horizontalAdvance(text) + slack_ <= available_;
+}
+
+std::vector<TextLineSpan> ParagraphBreaker::lines(const QString& text) const {
+    std::vector<TextLineSpan> result;
+    QTextLayout layout(text, font_);
+    layout.setTextOption(option_);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLeadingIncluded(true);
+        line.setLineWidth(available_);
+        result.push_back({line.textStart(), line.textLength()});
+    }
+    layout.endLayout();
+    return result;
+}
+
+} // namespace zamt

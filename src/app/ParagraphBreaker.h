@@ -1,0 +1,43 @@
+#pragma once
+// How QPlainTextEdit breaks one paragraph of its document into lines: its
+// document layout gives every paragraph the document's font and text option
+// and the view's width less the document margins.
+#include <QFont>
+#include <QFontMetricsF>
+#include <QString>
+#include <QTextOption>
+#include <vector>
+
+namespace zamt {
+
+struct TextLineSpan {
+    int start = 0;
+    int length = 0;
+};
+
+class ParagraphBreaker {
+public:
+    // `width`: the view's viewport width in pixels; 0 or less: no limit.
+    ParagraphBreaker(const QFont& font, const QTextOption& option, qreal margin, int width);
+
+    // True when the paragraph is plainly one line, told without a text
+    // layout; false means only "lay it out to know".
+    bool fitsOnOneLine(const QString& text) const;
+    // The lines of a text layout, as the view makes them.
+    std::vector<TextLineSpan> lines(const QString& text) const;
+
+private:
+    qreal cachedAdvance(QChar ch) const;
+
+    QFont font_;
+    QTextOption option_;
+    QFontMetricsF metrics_;
+    qreal available_ = 0;
+    qreal slack_ = 0;
+    bool wraps_ = true;
+    bool measurable_ = true;
+    bool perCharacter_ = true;
+    mutable std::vector<qreal> advances_; // by character code; < 0: not yet known
+};
+
+} // namespace zamt

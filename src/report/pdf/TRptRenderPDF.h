@@ -1,0 +1,24 @@
+#pragma once
+// Converts a page stream into a PDF document: one PDF page per stream page
+// at that page's paper size, drawn through the canvas renderer like the
+// preview and the printer, with text as real text and its fonts embedded.
+// Offered for file output as "PDF Document (PDF)".
+#include "report/system/TRptRenderFile.h"
+
+namespace zamt {
+
+class TRptRenderPDF : public TRptRenderFile {
+public:
+    TRptRenderPDF() { Active = true; }
+
+    QString displayName() const override { return QStringLiteral("PDF Document (PDF)"); }
+    QString extension() const override { return QStringLiteral(".pdf"); }
+
+    // Writes the PDF of the whole stream (read from its start) to the file.
+    // The document goes into a temporary file beside it that replaces the
+    // file only once complete: a damaged stream (the reader's AppError) or a
+    // write failure ("Cannot write file "%s". %s") leaves no partial file.
+    void convert(QIODevice& stream, const QString& fileName) override;
+};
+
+} // namespace zamt

@@ -1,0 +1,366 @@
+#include "report/system/TRptSystem.h"
+
+#include "platform/AppError.h"
+#include "platform/CodePage.h"
+#include "report/common/RptTranslate.h"
+#include "report/stream/TRptStreamWriter.h"
+#include "report/system/RptPageOutput.h"
+#include "report/system/TRptRenderFile.h"
+
+#include <QBuffer>
+#include <QFile>
+
+namespace zamt {
+
+// A window of the run between its omCreate and its omFree; omFree also runs
+// when an error leaves the scope.
+class TRptSystem::WindowScope {
+public:
+    WindowScope(TRptSystem& system, Window window) : system_(system), window_(window) {}
+    ~WindowScope() {
+        if (freed_)
+            return;
+        try {
+            system_.runHook(window_, TOverrideMode::omFree);
+        } catch (...) {
+            // The error that is leaving the scope is the one to report.
+        }
+    }
+    void run(TOverrideMode mode) { system_.runHook(window_, mode); }
+    void free() {
+        freed_ = true;
+        system_.runHook(window_, TOverrideMode::omFree);
+    }
+
+private:
+    TRptSystem& system_;
+    Window window_;
+    bool freed_ = false;
+};
+
+TRptSystem::TRptSystem() {
+    if (RptPrinter* printer = validPrinter())
+        SystemPrinter.Duplex = printer->duplex();
+}
+
+TRptSystem::~TRptSystem() = default;
+
+RptPrinter* TRptSystem::validPrinter() const {
+    RptPrinter* printer = rptSystemPlatform().printer();
+    return printer && printer->valid() ? printer : nullptr;
+}
+
+bool TRptSystem::aborted() const {
+    return writer_ && writer_->aborted();
+}
+
+void TRptSystem::configureForRun(const RunValues& values) {
+    DefaultDest = TReportDest::rdPreview;
+    TitleSetup = QStringLiteral("Output Options");
+    TitleStatus = QStringLiteral("Report Status");
+    TitlePreview = QStringLiteral("Report Preview");
+    SystemSetups += TSystemSetup::ssAllowSetup;
+
+    SystemPreview.FormState = TWindowState::wsNormal;
+    SystemPreview.GridHoriz = 0.0;
+    SystemPreview.GridVert = 0.0;
+    SystemPreview.GridPen = {0x00FFFF00, TPenStyle::psSolid};
+    SystemPreview.MarginMethod = TMarginMethod::mmFixed;
+    SystemPreview.MarginPercent = 2.5;
+    SystemPreview.RulerType = TRulerType::rtNone;
+    SystemPreview.setZoomFactor(100.0);
+    SystemPreview.ZoomInc = 10;
+    SystemPreview.setShadowDepth(5);
+    SystemPreview.setMonochrome(false);
+
+    SystemFiler.AccuracyMethod = TAccuracyMethod::amAppearance;
+    SystemFiler.StatusFormat = QStringLiteral("Generating page %p");
+    SystemFiler.StreamMode = TStreamMode::smTempFile;
+
+    if (values.alwaysGenerate)
+        SystemOptions += TSystemOption::soUseFiler;
+
+    SystemPrinter.Title = values.title;
+    SystemPrinter.Orientation = values.orientation;
+    SystemPrinter.setUnits(TPrintUnits::unInch);
+    SystemPrinter.MarginLeft = values.marginLeft;
+    SystemPrinter.MarginRight = values.marginRight;
+    SystemPrinter.MarginTop = values.marginTop;
+    SystemPrinter.MarginBottom = values.marginBottom;
+    Paper = values.paper;
+}
+
+void TRptSystem::runHook(Window window, TOverrideMode mode) {
+    QObject*& reference = windows_[int(window)];
+    RptSystemPlatform& platform = rptSystemPlatform();
+    switch (window) {
+    case Window::Setup:
+        OverrideSetup ? OverrideSetup(*this, mode, reference)
+                      : platform.setupWindow(*this, mode, reference);
+        break;
+    case Window::Status:
+        OverrideStatus ? OverrideStatus(*this, mode, reference)
+                       : platform.statusWindow(*this, mode, reference);
+        break;
+    case Window::Preview:
+        OverridePreview ? OverridePreview(*this, mode, reference)
+                        : platform.previewWindow(*this, mode, reference);
+        break;
+    }
+}
+
+void TRptSystem::Execute() {
+    ReportDest = DefaultDest;
+    Cancelled = false;
+    // The run's memory stream and its temporary page file go, however the
+    // run ends.
+    struct CleanUp {
+        TRptSystem& system;
+        ~CleanUp() { system.cleanUp(); }
+    } cleanUp{*this};
+
+    if (SystemSetups.contains(TSystemSetup::ssAllowSetup)) {
+        WindowScope setup(*this, Window::Setup);
+        setup.run(TOverrideMode::omCreate);
+        setup.run(TOverrideMode::omShow);
+        setup.run(TOverrideMode::omWait);
+        setup.free();
+    }
+    if (Cancelled)
+        return;
+
+    const RptPrinter* printer = validPrinter();
+    RepeatCopies =
+        printer && rptSystemPlatform().printer()->maxCopies() <= 1 && SystemPrinter.Copies > 1;
+    const bool noGenerate = SystemOptions.contains(TSystemOption::soNoGenerate);
+    const bool snapshot = ReportDest == TReportDest::rdFile && !DoNativeOutput && !noGenerate;
+    if ((SystemOptions.contains(TSystemOption::soUseFiler) || RepeatCopies || snapshot) &&
+        SystemFiler.StreamMode == TStreamMode::smMemory) {
+        runStream_ = std::make_unique<QBuffer>();
+        runStream_->open(QIODevice::ReadWrite);
+        SystemFiler.Stream = runStream_.get();
+    }
+
+    if (!noGenerate)
+        generate();
+    if (!Cancelled)
+        output();
+}
+
+void TRptSystem::generate() {
+    Cancelled = true; // until generation has run through
+    WindowScope status(*this, Window::Status);
+    status.run(TOverrideMode::omCreate);
+    {
+        RptPrinter* printer = validPrinter();
+        TRptRenderDevice renderDevice;
+        RptOutputDevice& device = printer ? static_cast<RptOutputDevice&>(*printer) : renderDevice;
+
+        TStreamMode mode = SystemFiler.StreamMode;
+        QString fileName = SystemFiler.FileName;
+        const bool toFile = ReportDest == TReportDest::rdFile && !RenderObject;
+        if (toFile && !DoNativeOutput) {
+            mode = TStreamMode::smFile;
+            fileName = OutputFileName;
+        }
+        RptPageOutput out;
+        struct FileNameBack {
+            TSystemFiler& filer;
+            RptPageOutput& out;
+            ~FileNameBack() {
+                if (!out.fileName().isEmpty())
+                    filer.FileName = out.fileName();
+            }
+        } fileNameBack{SystemFiler, out};
+        switch (mode) {
+        case TStreamMode::smMemory:
+            if (!runStream_) {
+                runStream_ = std::make_unique<QBuffer>();
+                runStream_->open(QIODevice::ReadWrite);
+            }
+            SystemFiler.Stream = runStream_.get();
+            out.useStream(runStream_.get());
+            break;
+        case TStreamMode::smUser:
+            out.useStream(SystemFiler.Stream);
+            break;
+        case TStreamMode::smFile:
+            out.openFile(fileName);
+            break;
+        case TStreamMode::smTempFile:
+            out.openTemporary();
+            temporaryFile_ = out.fileName();
+            break;
+        }
+
+        TRptStreamWriter writer(out.device());
+        struct Current {
+            TRptStreamWriter*& writer;
+            ~Current() { writer = nullptr; }
+        } current{writer_};
+        writer_ = &writer;
+        configureWriter(writer, device);
+        if (toFile && DoNativeOutput)
+            writer.setOutputName(toCp1251(OutputFileName));
+        if (ReportDest == TReportDest::rdPreview)
+            writer.setDeviceNames(QStringLiteral("Preview"), QStringLiteral("Preview"),
+                                  QStringLiteral("Screen"));
+        else
+            writer.setDeviceNames(device.deviceName(), device.driverName(), device.portName());
+
+        status.run(TOverrideMode::omShow);
+        try {
+            writer.beginJob();
+            if (OnBeforePrint)
+                OnBeforePrint(writer);
+            if (OnPrint && !writer.aborted())
+                OnPrint(writer);
+            if (OnAfterPrint)
+                OnAfterPrint(writer);
+            writer.endJob();
+        } catch (const AppError&) {
+            // A write that failed says more with the file's own error.
+            const QString failure = out.failure();
+            if (failure.isEmpty())
+                throw;
+            throw AppError(failure);
+        }
+        if (!writer.aborted())
+            out.finish();
+        Cancelled = writer.aborted();
+    }
+    status.free();
+}
+
+void TRptSystem::configureWriter(TRptStreamWriter& writer, RptOutputDevice& device) {
+    const TSystemPrinter& p = SystemPrinter;
+    writer.setTitle(p.Title);
+    writer.setFirstPage(p.FirstPage);
+    writer.setLastPage(p.LastPage);
+    writer.setPaperSize(Paper.width, Paper.height);
+    writer.setOrientation(p.Orientation == TOrientation::poLandscape ? 1 : 0);
+    writer.setScale(p.ScaleX, p.ScaleY);
+    writer.setTextBackgroundMode(int(p.TextBKMode));
+    writer.setStatusFormat(p.StatusFormat);
+    writer.setStatusText(p.StatusText);
+
+    RptLayoutSettings layout;
+    layout.marginLeft = p.inches(p.MarginLeft);
+    layout.marginRight = p.inches(p.MarginRight);
+    layout.marginTop = p.inches(p.MarginTop);
+    layout.marginBottom = p.inches(p.MarginBottom);
+    layout.unitsFactor = p.UnitsFactor();
+    layout.lineHeightMethod = int(p.LineHeightMethod);
+    layout.linesPerInch = p.LinesPerInch;
+    layout.tabShade = p.TabShade();
+    layout.accuracyMethod = int(SystemFiler.AccuracyMethod);
+    writer.setLayout(layout);
+
+    if (RptPrinter* printer = validPrinter()) {
+        writer.setCollate(p.Collate);
+        writer.setDuplex(p.Duplex);
+        if (p.Copies > 0 && p.Copies <= printer->maxCopies() && p.Copies != printer->copies())
+            printer->setCopies(p.Copies);
+    }
+    const RptDeviceMetrics metrics = device.metrics(Paper, p.Orientation);
+    writer.setUnprintableMargins(metrics.marginLeft, metrics.marginRight, metrics.marginTop,
+                                 metrics.marginBottom);
+    writer.setPaperBin(metrics.paperBin);
+    writer.setCopies(metrics.copies);
+    writer.setPaperSizeCode(metrics.paperSize, metrics.paperWidth, metrics.paperLength);
+
+    // The filer's status text replaces the printer's.
+    writer.setStatusFormat(SystemFiler.StatusFormat);
+    writer.setStatusText(SystemFiler.StatusText);
+}
+
+void TRptSystem::output() {
+    const bool printed = ReportDest == TReportDest::rdPrinter ||
+                         (ReportDest == TReportDest::rdFile && DoNativeOutput && !RenderObject);
+    if (printed) {
+        printStream();
+    } else if (ReportDest == TReportDest::rdFile) {
+        if (RenderObject)
+            convertToFile();
+        // Otherwise the writer has written the snapshot file itself.
+    } else {
+        WindowScope preview(*this, Window::Preview);
+        preview.run(TOverrideMode::omCreate);
+        preview.run(TOverrideMode::omShow);
+        preview.run(TOverrideMode::omWait);
+        preview.free();
+    }
+}
+
+namespace {
+
+// The page stream of a finished generation, read from its file or from the
+// filer's stream.
+class StreamForReading {
+public:
+    StreamForReading(const QString& fileName, QIODevice* stream) {
+        if (!fileName.isEmpty()) {
+            file_.setFileName(fileName);
+            if (!file_.open(QIODevice::ReadOnly))
+                throw AppError(rptTranslate(QStringLiteral("Cannot read the page file %1: %2"))
+                                   .arg(fileName, file_.errorString()));
+            device_ = &file_;
+            return;
+        }
+        if (!stream)
+            throw AppError(rptTranslate(QStringLiteral("StreamMode is smUser but Stream is nil")));
+        device_ = stream;
+        device_->seek(0);
+    }
+    QIODevice& device() { return *device_; }
+
+private:
+    QFile file_;
+    QIODevice* device_ = nullptr;
+};
+
+} // namespace
+
+void TRptSystem::printStream() {
+    StreamForReading stream(SystemFiler.FileName, SystemFiler.Stream);
+    rptSystemPlatform().print(*this, stream.device());
+}
+
+void TRptSystem::convertToFile() {
+    switch (SystemFiler.StreamMode) {
+    case TStreamMode::smMemory: {
+        if (!SystemFiler.Stream)
+            throw AppError(rptTranslate(QStringLiteral("StreamMode is smUser but Stream is nil")));
+        SystemFiler.Stream->seek(0);
+        QBuffer copy;
+        copy.setData(SystemFiler.Stream->readAll());
+        copy.open(QIODevice::ReadOnly);
+        RenderObject->convert(copy, OutputFileName);
+        break;
+    }
+    case TStreamMode::smUser: {
+        StreamForReading stream(QString(), SystemFiler.Stream);
+        RenderObject->convert(stream.device(), OutputFileName);
+        break;
+    }
+    case TStreamMode::smFile:
+    case TStreamMode::smTempFile: {
+        StreamForReading stream(SystemFiler.FileName, nullptr);
+        RenderObject->convert(stream.device(), OutputFileName);
+        break;
+    }
+    }
+}
+
+void TRptSystem::cleanUp() {
+    if (runStream_ && SystemFiler.Stream == runStream_.get())
+        SystemFiler.Stream = nullptr;
+    runStream_.reset();
+    // Every run removes the page file it made, whatever the destination and
+    // however the run ended; the files the user named are never touched.
+    if (!temporaryFile_.isEmpty())
+        QFile::remove(temporaryFile_);
+    temporaryFile_.clear();
+}
+
+} // namespace zamt

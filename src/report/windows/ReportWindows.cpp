@@ -1,0 +1,114 @@
+#include "report/windows/ReportWindows.h"
+
+#include "report/common/RptTranslate.h"
+#include "report/system/TRptSystem.h"
+#include "report/windows/TRptPrinterDevice.h"
+#include "report/windows/TRptRenderPrinter.h"
+#include "report/windows/TRptSetupForm.h"
+#include "report/windows/TRptStatusForm.h"
+
+#include <QCoreApplication>
+#include <QPushButton>
+
+namespace zamt {
+namespace {
+
+class WindowsPlatform : public RptSystemPlatform {
+public:
+    RptPrinter* printer() override { return &TRptPrinterDevice::instance(); }
+    void setupWindow(TRptSystem& s, TOverrideMode m, QObject*& w) override {
+        rptSetupHook(s, m, w);
+    }
+    void statusWindow(TRptSystem& s, TOverrideMode m, QObject*& w) override {
+        rptStatusHook(s, m, w);
+    }
+    void previewWindow(TRptSystem& s, TOverrideMode m, QObject*& w) override {
+        rptPreviewHook(s, m, w);
+    }
+    void print(TRptSystem& system, QIODevice& stream) override {
+        TRptRenderPrinter renderer;
+        renderer.setStream(&stream);
+        renderer.Copies = system.SystemPrinter.Copies;
+        renderer.Collate = system.SystemPrinter.Collate;
+        renderer.Duplex = system.SystemPrinter.Duplex;
+        if (system.ReportDest == TReportDest::rdFile && system.DoNativeOutput)
+            renderer.OutputFileName = system.OutputFileName;
+        renderer.print();
+    }
+};
+
+} // namespace
+
+void installReportWindows() {
+    installRptSystemPlatform(std::make_unique<WindowsPlatform>());
+}
+
+void rptSetupHook(TRptSystem& system, TOverrideMode mode, QObject*& window) {
+    auto* form = qobject_cast<TRptSetupForm*>(window);
+    switch (mode) {
+    case TOverrideMode::omCreate:
+        form = new TRptSetupForm();
+        form->setWindowTitle(rptTranslate(system.TitleSetup));
+        form->ReportSystem = &system;
+        window = form;
+        break;
+    case TOverrideMode::omShow:
+        if (!form)
+            return;
+        form->PreviewSetup = false;
+        if (form->exec() == QDialog::Rejected)
+            system.Cancelled = true;
+        break;
+    case TOverrideMode::omWait:
+        break;
+    case TOverrideMode::omFree:
+        delete window;
+        window = nullptr;
+        break;
+    }
+}
+
+void rptStatusHook(TRptSystem& system, TOverrideMode mode, QObject*& window) {
+    if (!system.SystemOptions.contains(TSystemOption::soShowStatus))
+        return;
+    auto* form = qobject_cast<TRptStatusForm*>(window);
+    switch (mode) {
+    case TOverrideMode::omCreate:
+        form = new TRptStatusForm();
+        form->setWindowTitle(rptTranslate(system.TitleStatus));
+        form->ReportSystem = &system;
+        window = form;
+        break;
+    case TOverrideMode::omShow:
+        if (!form)
+            return;
+        if (TRptStreamWriter* writer = system.writer())
+            form->attach(*writer);
+        form->CancelButton()->setText(rptTranslate(QStringLiteral("Cancel")));
+        form->show();
+        break;
+    case TOverrideMode::omWait:
+        if (!form || !system.SystemOptions.contains(TSystemOption::soWaitForOK))
+            return;
+        form->CancelButton()->setText(rptTranslate(QStringLiteral("Ok")));
+        form->ButtonResult = QDialog::Accepted;
+        form->ButtonPressed = false;
+        while (!form->ButtonPressed && form->isVisible())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        break;
+    case TOverrideMode::omFree:
+        delete window;
+        window = nullptr;
+        break;
+    }
+}
+
+void rptPreviewHook(TRptSystem&, TOverrideMode mode, QObject*& window) {
+    // The preview window plugs in here (TRptPreviewForm).
+    if (mode == TOverrideMode::omFree) {
+        delete window;
+        window = nullptr;
+    }
+}
+
+} // namespace zamt

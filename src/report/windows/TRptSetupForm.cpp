@@ -1,0 +1,411 @@
+#include "report/windows/TRptSetupForm.h"
+
+#include "look/CompactCaptions.h"
+#include "look/KeyPressRouter.h"
+#include "look/WindowLook.h"
+#include "platform/AppError.h"
+#include "platform/CodePage.h"
+#include "platform/HandlerGuard.h"
+#include "report/common/RptTranslate.h"
+#include "report/system/TRptRenderFile.h"
+#include "report/system/TRptSystem.h"
+#include "report/windows/RptWindowFonts.h"
+#include "report/windows/TRptPrinterDevice.h"
+#include "report/windows/TRptRenderPrinter.h"
+#include "ui_TRptSetupForm.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStyle>
+
+namespace zamt {
+namespace {
+
+using S = TSystemSetup;
+
+// The Enter and Esc of the dialog's buttons pass every filter.
+constexpr char kEscape = 27;
+constexpr char kEnterKey = 13;
+
+void digitsOnly(char& key) {
+    if (!((key >= '0' && key <= '9') || key == 8 || key == kEnterKey || key == kEscape))
+        key = 0;
+}
+
+void pageListKey(char& key) {
+    if (key == '-' || key == ',')
+        return;
+    digitsOnly(key);
+}
+
+// A whole number as the runtime's conversion reads it, or the conversion
+// error "'%s' is not a valid integer value".
+int integerOf(const QString& text) {
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok)
+        throw AppError(rptTranslate(QStringLiteral("'%1' is not a valid integer value")).arg(text));
+    return value;
+}
+
+bool validPrinter() {
+    return TRptPrinterDevice::instance().valid();
+}
+
+// A checked Duplex turns a one-sided mode into the long-edge one and keeps
+// any other two-sided mode.
+int duplexFor(bool checked, int mode) {
+    if (!checked)
+        return RptDuplex::None;
+    return mode == RptDuplex::None ? RptDuplex::LongEdge : mode;
+}
+
+} // namespace
+
+TRptSetupForm::TRptSetupForm(QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TRptSetupForm>()), keys_(new KeyPressRouter(this)) {
+    ui->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(rptArialFont());
+    for (QWidget* button : {static_cast<QWidget*>(ui->bbtnOK), static_cast<QWidget*>(ui->CancelBB),
+                            static_cast<QWidget*>(ui->SetupBB)})
+        button->setFont(rptSystemFont());
+    ui->RangeGB->setFont(windowFont());
+    for (QWidget* box : {ui->CollateCK, ui->DuplexCK})
+        useCompactCaptionSpacing(box);
+    setFixedSize(295, 242);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    ui->FileNameSB->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+    ui->FileNameSB->setIconSize(QSize(14, 14));
+
+    ui->FromLabel->hide();
+    ui->FromED->hide();
+    ui->ToLabel->hide();
+    ui->ToED->hide();
+    ui->SelectionLabel->setEnabled(false);
+    ui->SelectionED->setEnabled(false);
+    ui->editFileName->setEnabled(false);
+    ui->FileNameSB->setEnabled(false);
+
+    keys_->route(ui->CopiesED, digitsOnly);
+    keys_->route(ui->FromED, digitsOnly);
+    keys_->route(ui->ToED, digitsOnly);
+    keys_->route(ui->SelectionED, pageListKey);
+
+    connect(ui->PrinterRB, &QRadioButton::clicked, this,
+            guarded(this, &TRptSetupForm::PrinterRBClick));
+    connect(ui->PreviewRB, &QRadioButton::clicked, this,
+            guarded(this, &TRptSetupForm::PreviewRBClick));
+    connect(ui->FileRB, &QRadioButton::clicked, this, guarded(this, &TRptSetupForm::FileRBClick));
+    connect(ui->editFileName, &QLineEdit::textChanged, this,
+            guarded(this, &TRptSetupForm::editFileNameChange));
+    connect(ui->FileNameSB, &QToolButton::clicked, this,
+            guarded(this, &TRptSetupForm::FileNameSBClick));
+    connect(ui->cboxFormat, &QComboBox::activated, this,
+            guarded(this, &TRptSetupForm::cboxFormatChange));
+    connect(ui->AllRB, &QRadioButton::clicked, this, guarded(this, &TRptSetupForm::AllRBClick));
+    connect(ui->SelectionRB, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            runGuarded([this] { SelectionRBChecked(); });
+    });
+    connect(ui->PagesRB, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            runGuarded([this] { PagesRBChecked(); });
+    });
+    connect(ui->SetupBB, &QPushButton::clicked, this, guarded(this, &TRptSetupForm::SetupBBClick));
+    connect(ui->bbtnOK, &QPushButton::clicked, this, guarded(this, &TRptSetupForm::bbtnOKClick));
+    connect(ui->CancelBB, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+TRptSetupForm::~TRptSetupForm() = default;
+
+void TRptSetupForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    runGuarded([this] { FormShow(); });
+}
+
+// ------------------------------------------------------------------ show
+
+void TRptSetupForm::FormShow() {
+    fillFormats();
+    refreshPrinterLine();
+    const bool valid = validPrinter();
+    if (PreviewSetup) {
+        ui->PageControl1->setCurrentWidget(ui->TabSheet2);
+        const int pages = RenderPrinter ? RenderPrinter->pageCount() : 0;
+        ui->FromED->setText(QStringLiteral("1"));
+        ui->ToED->setText(QString::number(pages));
+        ui->SelectionED->setText(QStringLiteral("1-") + QString::number(pages));
+    } else {
+        ui->PageControl1->setCurrentWidget(ui->TabSheet1);
+        if (ui->cboxFormat->currentIndex() < 0)
+            ui->cboxFormat->setCurrentIndex(0);
+        showDestinations(valid);
+    }
+    limitOptions(valid);
+}
+
+void TRptSetupForm::fillFormats() {
+    ui->cboxFormat->clear();
+    QString filters;
+    for (TRptRenderFile* format : RptOutputFormats::instance().active()) {
+        ui->cboxFormat->addItem(rptTranslate(format->displayName()),
+                                QVariant::fromValue(static_cast<void*>(format)));
+        filters += QLatin1Char('|') + format->filter();
+    }
+    const QString snapshot = rptTranslate(QStringLiteral("Report Snapshot File (RPS)"));
+    const QString native = rptTranslate(QStringLiteral("Native Printer Output (PRN)"));
+    ui->cboxFormat->insertItem(0, snapshot);
+    ui->cboxFormat->insertItem(1, native);
+    ui->cboxFormat->setCurrentIndex(-1);
+    saveFilter_ =
+        snapshot + QStringLiteral("|*.RPS|") + native + QStringLiteral("|*.PRN") + filters;
+}
+
+void TRptSetupForm::refreshPrinterLine() {
+    TRptPrinterDevice& device = TRptPrinterDevice::instance();
+    if (device.printers().isEmpty() || !device.printer()) {
+        ui->PrinterLabel->setText(rptTranslate(QStringLiteral("No printers installed!")));
+        return;
+    }
+    const QString port = device.portName();
+    ui->PrinterLabel->setText(
+        port.isEmpty() ? device.deviceName()
+                       : rptTranslate(QStringLiteral("%1 on %2")).arg(device.deviceName(), port));
+}
+
+void TRptSetupForm::showDestinations(bool valid) {
+    const TSystemSetups setups = ReportSystem ? ReportSystem->SystemSetups : TSystemSetups::all();
+    if (!valid) {
+        ui->PrinterRB->setEnabled(false);
+        ui->FileRB->setEnabled(false);
+        if (setups.contains(S::ssAllowDestPreview)) {
+            ui->PreviewRB->setChecked(true);
+            PreviewRBClick();
+        } else {
+            ui->PreviewRB->setEnabled(false);
+        }
+        return;
+    }
+    ui->PrinterRB->setEnabled(setups.contains(S::ssAllowDestPrinter));
+    ui->PreviewRB->setEnabled(setups.contains(S::ssAllowDestPreview));
+    ui->FileRB->setEnabled(setups.contains(S::ssAllowDestFile));
+    switch (ReportSystem ? ReportSystem->DefaultDest : TReportDest::rdPreview) {
+    case TReportDest::rdPreview:
+        ui->PreviewRB->setChecked(true);
+        PreviewRBClick();
+        break;
+    case TReportDest::rdPrinter:
+        ui->PrinterRB->setChecked(true);
+        PrinterRBClick();
+        break;
+    case TReportDest::rdFile:
+        ui->FileRB->setChecked(true);
+        FileRBClick();
+        break;
+    }
+}
+
+void TRptSetupForm::limitOptions(bool valid) {
+    const int copies = ReportSystem ? ReportSystem->SystemPrinter.Copies : 1;
+    ui->CopiesED->setText(QString::number(copies));
+    if (!valid) {
+        for (QWidget* w : std::initializer_list<QWidget*>{
+                 ui->CollateCK, ui->CopiesED, ui->CopiesLabel, ui->DuplexCK, ui->SetupBB})
+            w->setEnabled(false);
+        return;
+    }
+    const TSystemSetups setups = ReportSystem ? ReportSystem->SystemSetups : TSystemSetups::all();
+    if (!setups.contains(S::ssAllowCollate))
+        ui->CollateCK->setEnabled(false);
+    if (!setups.contains(S::ssAllowCopies)) {
+        ui->CopiesED->setEnabled(false);
+        ui->CopiesLabel->setEnabled(false);
+    }
+    if (!setups.contains(S::ssAllowDuplex))
+        ui->DuplexCK->setEnabled(false);
+    if (!setups.contains(S::ssAllowPrinterSetup))
+        ui->SetupBB->setEnabled(false);
+}
+
+// ------------------------------------------------------------- reactions
+
+void TRptSetupForm::setFileControlsEnabled(bool enabled) {
+    ui->editFileName->setEnabled(enabled);
+    ui->FileNameSB->setEnabled(enabled);
+    ui->cboxFormat->setEnabled(enabled);
+}
+
+void TRptSetupForm::destinationChosen(bool printer) {
+    setFileControlsEnabled(false);
+    ui->bbtnOK->setEnabled(true);
+    ui->SetupBB->setEnabled(true);
+    ui->CopiesED->setEnabled(printer);
+    ui->CollateCK->setEnabled(printer);
+    ui->DuplexCK->setEnabled(printer);
+}
+
+void TRptSetupForm::PrinterRBClick() {
+    destinationChosen(true);
+}
+void TRptSetupForm::PreviewRBClick() {
+    destinationChosen(false);
+}
+
+void TRptSetupForm::FileRBClick() {
+    setFileControlsEnabled(true);
+    ui->SetupBB->setEnabled(false);
+    updateOkForFileName();
+}
+
+void TRptSetupForm::updateOkForFileName() {
+    ui->bbtnOK->setEnabled(!ui->editFileName->text().trimmed().isEmpty());
+}
+
+void TRptSetupForm::editFileNameChange() {
+    updateOkForFileName();
+}
+
+void TRptSetupForm::FileNameSBClick() {
+    SaveFileRequest request;
+    request.filter = saveFilter_;
+    request.filterIndex = saveFilterIndex_;
+    request.fileName = ui->editFileName->text().trimmed();
+    request.confirmOverwrite = true;
+    const std::optional<SaveFileAnswer> answer = dialogs().saveFile(this, request);
+    if (!answer)
+        return;
+    saveFilterIndex_ = answer->filterIndex;
+    ui->editFileName->setText(answer->fileName);
+    ui->cboxFormat->setCurrentIndex(answer->filterIndex - 1);
+}
+
+void TRptSetupForm::cboxFormatChange() {
+    saveFilterIndex_ = ui->cboxFormat->currentIndex() + 1;
+}
+
+void TRptSetupForm::AllRBClick() {
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             ui->SelectionLabel, ui->SelectionED, ui->FromLabel, ui->FromED, ui->ToLabel, ui->ToED})
+        w->setEnabled(false);
+}
+
+void TRptSetupForm::SelectionRBChecked() {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{ui->FromLabel, ui->FromED, ui->ToLabel, ui->ToED})
+        w->hide();
+    for (QWidget* w : std::initializer_list<QWidget*>{ui->SelectionLabel, ui->SelectionED}) {
+        w->setEnabled(true);
+        w->show();
+    }
+}
+
+void TRptSetupForm::PagesRBChecked() {
+    ui->SelectionLabel->hide();
+    ui->SelectionED->hide();
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{ui->FromLabel, ui->FromED, ui->ToLabel, ui->ToED}) {
+        w->setEnabled(true);
+        w->show();
+    }
+}
+
+void TRptSetupForm::SetupBBClick() {
+    TRptPrinterDevice::instance().setupDialog(this);
+    refreshPrinterLine();
+}
+
+// --------------------------------------------------------------- storing
+
+void TRptSetupForm::bbtnOKClick() {
+    // The result is OK from the press on, also when a value cannot be stored.
+    struct Close {
+        QDialog* dialog;
+        ~Close() { dialog->accept(); }
+    } close{this};
+    if (PreviewSetup && RenderPrinter)
+        storeInRenderer();
+    else if (!PreviewSetup)
+        storeInSystem();
+    storeOptions();
+}
+
+void TRptSetupForm::storeInRenderer() {
+    TRptRenderPrinter& r = *RenderPrinter;
+    r.FirstPage = 1;
+    r.LastPage = 9999;
+    r.Selection.clear();
+    if (ui->SelectionRB->isChecked())
+        r.Selection = toCp1251(ui->SelectionED->text());
+    if (ui->PagesRB->isChecked()) {
+        r.FirstPage = integerOf(ui->FromED->text());
+        r.LastPage = integerOf(ui->ToED->text());
+    }
+    const TSystemSetups setups = ReportSystem ? ReportSystem->SystemSetups : TSystemSetups::all();
+    bool ok = false;
+    const int copies = ui->CopiesED->text().toInt(&ok);
+    if (setups.contains(S::ssAllowCopies) && ok)
+        r.Copies = copies;
+    if (setups.contains(S::ssAllowCollate))
+        r.Collate = ui->CollateCK->isChecked();
+    if (setups.contains(S::ssAllowDuplex))
+        r.Duplex = duplexFor(ui->DuplexCK->isChecked(), r.Duplex);
+}
+
+void TRptSetupForm::storeInSystem() {
+    if (!ReportSystem)
+        return;
+    TRptSystem& s = *ReportSystem;
+    if (ui->PrinterRB->isChecked()) {
+        s.ReportDest = TReportDest::rdPrinter;
+        s.OutputFileName.clear();
+        return;
+    }
+    if (ui->PreviewRB->isChecked()) {
+        s.ReportDest = TReportDest::rdPreview;
+        s.OutputFileName.clear();
+        return;
+    }
+    s.ReportDest = TReportDest::rdFile;
+    s.OutputFileName = ui->editFileName->text().trimmed();
+    const int item = ui->cboxFormat->currentIndex();
+    const bool plainName = !s.OutputFileName.contains(QLatin1Char('.'));
+    if (item <= 0) {
+        if (plainName)
+            s.OutputFileName += QStringLiteral(".rps");
+        s.DoNativeOutput = false;
+        s.RenderObject = nullptr;
+    } else if (item == 1) {
+        if (plainName)
+            s.OutputFileName += QStringLiteral(".prn");
+        s.DoNativeOutput = true;
+        s.RenderObject = nullptr;
+    } else {
+        s.DoNativeOutput = false;
+        s.RenderObject =
+            static_cast<TRptRenderFile*>(ui->cboxFormat->itemData(item).value<void*>());
+        // Like the two fixed formats, a name without a "." gets the format's
+        // extension: "passport" becomes passport.pdf.
+        if (plainName && s.RenderObject)
+            s.OutputFileName += s.RenderObject->extension();
+    }
+}
+
+void TRptSetupForm::storeOptions() {
+    if (!ReportSystem)
+        return;
+    TSystemPrinter& p = ReportSystem->SystemPrinter;
+    const TSystemSetups setups = ReportSystem->SystemSetups;
+    bool ok = false;
+    const int copies = ui->CopiesED->text().toInt(&ok);
+    if (setups.contains(S::ssAllowCopies) && ok)
+        p.Copies = copies;
+    if (setups.contains(S::ssAllowCollate))
+        p.Collate = ui->CollateCK->isChecked();
+    if (setups.contains(S::ssAllowDuplex))
+        p.Duplex = duplexFor(ui->DuplexCK->isChecked(), p.Duplex);
+}
+
+} // namespace zamt

@@ -1,0 +1,85 @@
+#include "SystemRunSupport.h"
+
+#include "report/stream/TRptRender.h"
+#include "report/stream/TRptStreamReader.h"
+#include "report/stream/TRptStreamWriter.h"
+
+#include <QBuffer>
+#include <QDir>
+
+namespace zamt::test {
+
+TRptWriterEvent pagesProducer(int pages, int* produced) {
+    return [pages, produced](TRptStreamWriter& writer) {
+        for (int n = 1; n <= pages && !writer.aborted(); ++n) {
+            writer.beginPage();
+            writer.text(1.0, 1.0, "page " + std::to_string(n));
+            writer.endPage();
+            if (produced)
+                *produced = n;
+        }
+    };
+}
+
+void HookLog::attach(TRptSystem& system) {
+    static const char* const Modes[] = {"omCreate", "omShow", "omWait", "omFree"};
+    auto hook = [this](const char* window, auto HookLog::*extra) {
+        return [this, window, extra](TRptSystem& s, TOverrideMode mode, QObject*&) {
+            steps.push_back(std::string(window) + " " + Modes[int(mode)]);
+            if (this->*extra)
+                (this->*extra)(s, mode);
+        };
+    };
+    system.OverrideSetup = hook("setup", &HookLog::onSetup);
+    system.OverrideStatus = hook("status", &HookLog::onStatus);
+    system.OverridePreview = hook("preview", &HookLog::onPreview);
+}
+
+PrivateTempFolder::PrivateTempFolder()
+    : previous_(qgetenv("TMPDIR")), hadPrevious_(qEnvironmentVariableIsSet("TMPDIR")) {
+    qputenv("TMPDIR", QFile::encodeName(dir_.path()));
+}
+
+PrivateTempFolder::~PrivateTempFolder() {
+    if (hadPrevious_)
+        qputenv("TMPDIR", previous_);
+    else
+        qunsetenv("TMPDIR");
+}
+
+QStringList PrivateTempFolder::pageFiles() const {
+    return QDir(dir_.path()).entryList({QStringLiteral("RPT*")}, QDir::Files | QDir::Hidden);
+}
+
+namespace {
+
+class PageTexts : public TRptRender {
+public:
+    std::vector<std::string> pages;
+    void beginPage(const RptPageInfo& page) override {
+        pages.push_back(std::to_string(page.number) + ":");
+        first_ = true;
+    }
+    void text(const RptText& text) override {
+        if (first_ && !pages.empty())
+            pages.back() += text.raw;
+        first_ = false;
+    }
+
+private:
+    bool first_ = false;
+};
+
+} // namespace
+
+std::vector<std::string> pagesOf(const QByteArray& stream) {
+    QBuffer buffer;
+    buffer.setData(stream);
+    buffer.open(QIODevice::ReadOnly);
+    TRptStreamReader reader(&buffer);
+    PageTexts texts;
+    reader.replayAll(texts);
+    return texts.pages;
+}
+
+} // namespace zamt::test

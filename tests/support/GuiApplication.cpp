@@ -1,0 +1,18 @@
+#include "support/GuiApplication.h"
+
+#include <QGuiApplication>
+
+namespace zamt::test {
+
+void ensureGuiApplication() {
+    if (QGuiApplication::instance())
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "zamt05_tests";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+}
+
+} // namespace zamt::test
