@@ -2,15 +2,19 @@
 // paging, zoom, the key table, the edit boxes and Open.
 #include "PreviewTestSupport.h"
 #include "StreamBytes.h"
+#include "platform/AppError.h"
 #include "report/preview/PreviewIcons.h"
 #include "report/preview/TRptPreviewForm.h"
 #include "report/preview/TRptScrollBox.h"
+#include "report/system/TRptRenderFile.h"
 #include "support/GuiHelpers.h"
 #include "support/ScriptedServices.h"
 #include "support/TempDir.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -540,6 +544,120 @@ TEST_F(PreviewWindowTest, AStreamThatCannotBeReadEndsTheStart) {
     EXPECT_THROW(fresh.startPreview(), AppError);
     fresh.setInputFileName(dir.file(QStringLiteral("missing.rps")));
     EXPECT_THROW(fresh.startPreview(), AppError);
+}
+
+TEST_F(PreviewWindowTest, GoToPageAsksForThePage) {
+    const struct {
+        std::optional<QString> answer;
+        int page;
+    } cases[] = {
+        {QStringLiteral("3"), 3},  {QStringLiteral("0"), 1},  {QStringLiteral("99"), 3},
+        {QStringLiteral("2"), 2},  {QStringLiteral("-1"), 2}, {QStringLiteral("x"), 2},
+        {QStringLiteral(""), 2},   {std::nullopt, 2},
+    };
+    open(test::numberedPages(3));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.answer.value_or(QStringLiteral("(cancelled)")).toStdString());
+        form->RenderPreview().showPage(2);
+        services.dialogs.inputRequests.clear();
+        services.dialogs.inputAnswers.push_back(c.answer);
+        test::focus(pageEdit());
+        key(Qt::Key_G, Qt::ControlModifier);
+        ASSERT_EQ(services.dialogs.inputRequests.size(), 1u);
+        EXPECT_EQ(services.dialogs.inputRequests[0],
+                  (InputTextRequest{QStringLiteral("Go to Page"),
+                                    QStringLiteral("Enter page to move to:"), QStringLiteral("2")}));
+        EXPECT_EQ(page(), c.page);
+    }
+}
+
+// A file format of the output list that writes its name and the stream.
+class MarkedCopy : public TRptRenderFile {
+public:
+    QString displayName() const override { return QStringLiteral("Marked Copy (MKC)"); }
+    QString extension() const override { return QStringLiteral(".mkc"); }
+    void convert(QIODevice& stream, const QString& fileName) override {
+        QFile out(fileName);
+        if (!out.open(QIODevice::WriteOnly))
+            throw AppError(QStringLiteral("cannot write ") + fileName);
+        out.write("MKC:" + stream.readAll());
+    }
+};
+
+class PreviewSaveTest : public PreviewWindowTest {
+protected:
+    void SetUp() override {
+        auto format = std::make_unique<MarkedCopy>();
+        format->Active = true;
+        marked = &RptOutputFormats::instance().add(std::move(format));
+    }
+    void TearDown() override {
+        RptOutputFormats::instance().remove(marked);
+        PreviewWindowTest::TearDown();
+    }
+    void saveAs(const QString& name, int filterIndex) {
+        services.dialogs.saveAnswers.push_back(SaveFileAnswer{name, filterIndex});
+        test::focus(pageEdit());
+        key(Qt::Key_S, Qt::ControlModifier);
+    }
+    TRptRenderFile* marked = nullptr;
+};
+
+TEST_F(PreviewSaveTest, SnapshotIsTheStreamByteForByteAndThePreviewStaysWhereItWas) {
+    const QByteArray stream = test::numberedPages(3);
+    open(stream);
+    form->RenderPreview().showPage(2);
+    scrollBox()->setScrollPosition({30, 200});
+    const qint64 position = form->RenderPreview().stream()->pos();
+    const QString target = dir.write(QStringLiteral("saved.rps"), "an older file");
+    saveAs(target, 1);
+    ASSERT_EQ(services.dialogs.saveRequests.size(), 1u);
+    const SaveFileRequest& request = services.dialogs.saveRequests[0];
+    EXPECT_EQ(request.title, QStringLiteral("Save File"));
+    EXPECT_EQ(request.defaultExtension, QStringLiteral(".rps"));
+    EXPECT_TRUE(request.confirmOverwrite);
+    EXPECT_EQ(request.filter.left(request.filter.indexOf(QStringLiteral("|Marked"))),
+              QStringLiteral("Report Snapshot Files (*.rps)|*.rps"));
+    EXPECT_TRUE(request.filter.endsWith(QStringLiteral("|Marked Copy (MKC)|*.mkc")))
+        << request.filter.toStdString();
+    EXPECT_EQ(test::readFile(target), stream);
+    EXPECT_EQ(page(), 2);
+    EXPECT_EQ(scrollBox()->scrollPosition(), QPoint(30, 200));
+    EXPECT_EQ(form->RenderPreview().stream()->pos(), position);
+    EXPECT_TRUE(services.boxes.shown.empty());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(PreviewSaveTest, LaterEntriesConvertThroughTheirFormat) {
+    const QByteArray stream = test::numberedPages(2);
+    open(stream);
+    const QString target = dir.file(QStringLiteral("copy.mkc"));
+    saveAs(target, 1 + int(RptOutputFormats::instance().active().size()));
+    EXPECT_EQ(test::readFile(target), "MKC:" + stream);
+    EXPECT_TRUE(services.boxes.shown.empty());
+}
+
+TEST_F(PreviewSaveTest, FailuresAreShownWithThePositionAndCursorBack) {
+    open(test::numberedPages(3));
+    form->RenderPreview().showPage(3);
+    const qint64 position = form->RenderPreview().stream()->pos();
+    const QString missing = dir.file(QStringLiteral("no folder/saved.rps"));
+    saveAs(missing, 1);
+    ASSERT_EQ(services.boxes.shown.size(), 1u);
+    EXPECT_EQ(services.boxes.shown[0].kind, BoxKind::Error);
+    EXPECT_EQ(services.boxes.shown[0].text,
+              QStringLiteral("Cannot create file \"%1\". No such file or directory.").arg(missing));
+    EXPECT_EQ(form->RenderPreview().stream()->pos(), position);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(page(), 3);
+
+    // Cancelled: nothing is written.
+    services.boxes.shown.clear();
+    test::focus(pageEdit());
+    key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(services.boxes.shown.empty());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("report.rps")});
 }
 
 } // namespace

@@ -5,7 +5,9 @@
 #include "StreamBytes.h"
 #include "StreamTestSupport.h"
 #include "platform/AppError.h"
+#include "report/preview/RptPreviewSettings.h"
 #include "report/preview/TRptRenderPreview.h"
+#include "report/system/TRptSystem.h"
 
 #include <QBuffer>
 #include <QCursor>
@@ -388,6 +390,45 @@ TEST_F(RenderPreview, DamagedStreamsGiveErrorsNeverCrashes) {
     }
     EXPECT_GT(errors, 0);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+} // namespace
+} // namespace zamt::test
+
+namespace zamt::test {
+namespace {
+
+TEST_F(RenderPreview, TakesTheReportSystemsPreviewSettings) {
+    // The window's own values first, then a run's settings.
+    preview.setShadowDepth(2);
+    preview.setMarginPercent(5.0);
+    int zoomChanges = 0;
+    preview.setOnZoomChange([&] { ++zoomChanges; });
+    TRptSystem system;
+    system.configureForRun({});
+    applyPreviewSettings(preview, system.SystemPreview);
+    EXPECT_EQ(preview.shadowDepth(), 5);
+    EXPECT_EQ(preview.marginPercent(), 2.5);
+    EXPECT_EQ(preview.marginMethod(), TMarginMethod::mmFixed);
+    EXPECT_EQ(preview.gridPen(), (RptGridPen{0x00FFFF00, TPenStyle::psSolid}));
+    EXPECT_EQ(preview.gridHoriz(), 0.0);
+    EXPECT_EQ(preview.gridVert(), 0.0);
+    EXPECT_FALSE(preview.monochrome());
+    EXPECT_EQ(preview.pageInc(), 1);
+    EXPECT_EQ(preview.rulerType(), TRulerType::rtNone);
+    EXPECT_EQ(preview.zoomFactor(), 100.0);
+    EXPECT_EQ(preview.zoomInc(), 10);
+    EXPECT_EQ(zoomChanges, 1);
+    // The run's margin: 2.5 % of 8.5 inches at 96 ppi.
+    show(numberedPages(1));
+    EXPECT_EQ(box.placedMargin, 20);
+
+    // Monochrome settings come after the shadow depth and win over it.
+    TSystemPreview mono;
+    mono.setMonochrome(true);
+    applyPreviewSettings(preview, mono);
+    EXPECT_TRUE(preview.monochrome());
+    EXPECT_EQ(preview.shadowDepth(), 0);
 }
 
 } // namespace

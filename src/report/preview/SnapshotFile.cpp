@@ -14,22 +14,15 @@ namespace {
                        .arg(QFileInfo(path).absoluteFilePath(), reason));
 }
 
-class KeepPosition {
-public:
-    explicit KeepPosition(QIODevice* device) : device_(device), position_(device->pos()) {}
-    ~KeepPosition() { device_->seek(position_); }
-    KeepPosition(const KeepPosition&) = delete;
-    KeepPosition& operator=(const KeepPosition&) = delete;
-
-private:
-    QIODevice* device_;
-    qint64 position_;
-};
-
 } // namespace
 
+KeepStreamPosition::KeepStreamPosition(QIODevice& stream)
+    : stream_(stream), position_(stream.pos()) {}
+
+KeepStreamPosition::~KeepStreamPosition() { stream_.seek(position_); }
+
 void saveSnapshot(QIODevice* stream, const QString& path) {
-    const KeepPosition keep(stream);
+    const KeepStreamPosition keep(*stream);
     if (!stream->seek(0))
         throw AppError(QStringLiteral("Stream read error"));
     QSaveFile out(path);

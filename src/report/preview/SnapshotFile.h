@@ -1,10 +1,25 @@
 #pragma once
 // Saving the shown page stream as a snapshot file.
 #include <QString>
+#include <QtGlobal>
 
 class QIODevice;
 
 namespace zamt {
+
+// Puts a stream back where it stood when the object goes, however the work
+// in between ended.
+class KeepStreamPosition {
+public:
+    explicit KeepStreamPosition(QIODevice& stream);
+    ~KeepStreamPosition();
+    KeepStreamPosition(const KeepStreamPosition&) = delete;
+    KeepStreamPosition& operator=(const KeepStreamPosition&) = delete;
+
+private:
+    QIODevice& stream_;
+    qint64 position_;
+};
 
 // Copies the whole stream byte for byte into the file `path`, replacing
 // one that exists: the bytes go into a temporary file beside it, which is

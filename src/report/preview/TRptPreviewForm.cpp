@@ -90,8 +90,13 @@ TRptPreviewForm::TRptPreviewForm(QWidget* parent) : QDialog(parent) {
     layout->addWidget(ScrollBox1, 1);
     layout->addWidget(sbarMain);
 
+    dlogOpen.title = tr_("Open File");
+    dlogOpen.defaultExtension = QStringLiteral(".rps");
     dlogOpen.filter = tr_("Report Snapshot Files (*.rps)|*.rps|All Files|*.*");
     dlogOpen.mustExist = true;
+    dlogSave.title = tr_("Save File");
+    dlogSave.defaultExtension = QStringLiteral(".rps");
+    dlogSave.confirmOverwrite = true;
 
     // The renderer's values for this window; a report run's preview
     // settings follow them.
@@ -108,6 +113,16 @@ TRptPreviewForm::TRptPreviewForm(QWidget* parent) : QDialog(parent) {
 }
 
 TRptPreviewForm::~TRptPreviewForm() { qApp->removeEventFilter(this); }
+
+void TRptPreviewForm::GotoPage1Click() {
+    const int current = renderPreview_.currentPage();
+    const std::optional<QString> answer = dialogs().inputText(
+        this, {tr_("Go to Page"), tr_("Enter page to move to:"), QString::number(current)});
+    if (!answer)
+        return;
+    if (const auto page = goToPageTarget(*answer, current))
+        renderPreview_.showPage(*page);
+}
 
 QAction* TRptPreviewForm::action(const char* name, const char* caption, const char* hint,
                                  const QKeySequence& shortcut,

@@ -19,7 +19,9 @@ class QToolBar;
 
 namespace zamt {
 
+class TRptRenderPrinter;
 class TRptScrollBox;
+class TRptSystem;
 
 class TRptPreviewForm : public QDialog {
     Q_OBJECT
@@ -28,6 +30,8 @@ public:
     ~TRptPreviewForm() override;
 
     TRptRenderPreview& RenderPreview() { return renderPreview_; }
+    // The report system of the run that shows the window; Print needs it.
+    TRptSystem* ReportSystem = nullptr;
 
     // The page stream to show: a file, opened for reading when the window
     // starts, or else a stream that stays the caller's (seekable, readable).
@@ -35,7 +39,8 @@ public:
     const QString& inputFileName() const { return inputFileName_; }
     void setInputStream(QIODevice* stream) { inputStream_ = stream; }
 
-    // Opens the input and shows page 1; errors reach the caller.
+    // Opens the input, shows page 1 and calls the report system's
+    // OnPreviewShow; errors reach the caller.
     void startPreview();
     // Closes the page stream the window opened.
     void closeInputFile();
@@ -77,8 +82,11 @@ private:
     bool isShortcutOfEnabledAction(const QKeyEvent* event) const;
     void selectEditTexts();
     void showStream(std::unique_ptr<QFile> file, const QString& name);
+    void saveStream(QIODevice& stream, const SaveFileAnswer& answer);
 
     TRptRenderPreview renderPreview_;
+    // Made on the first Print: the printer device is asked for its settings.
+    std::unique_ptr<TRptRenderPrinter> renderPrinter_;
     QString inputFileName_;
     QIODevice* inputStream_ = nullptr;
     std::unique_ptr<QFile> inputFile_;
@@ -92,6 +100,7 @@ private:
     QMenu* PopupMenu1;
     QStatusBar* sbarMain;
     OpenFileRequest dlogOpen;
+    SaveFileRequest dlogSave;
 
     QAction* actnFile_Open;
     QAction* actnFile_Save;

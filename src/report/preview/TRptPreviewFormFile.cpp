@@ -2,9 +2,16 @@
 // run's page stream, Open, Save As and Print.
 #include "platform/MessageBoxes.h"
 #include "platform/RegularFile.h"
+#include "platform/WaitCursor.h"
+#include "report/common/RptTranslate.h"
+#include "report/preview/SnapshotFile.h"
 #include "report/preview/TRptPreviewForm.h"
 #include "report/stream/TRptRender.h"
 #include "report/stream/TRptStreamReader.h"
+#include "report/system/TRptRenderFile.h"
+#include "report/system/TRptSystem.h"
+#include "report/windows/TRptRenderPrinter.h"
+#include "report/windows/TRptSetupForm.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -19,6 +26,8 @@ void TRptPreviewForm::startPreview() {
         renderPreview_.setStream(inputStream_);
     }
     renderPreview_.showPage(1);
+    if (ReportSystem && ReportSystem->OnPreviewShow)
+        ReportSystem->OnPreviewShow(renderPreview_);
 }
 
 void TRptPreviewForm::closeInputFile() {
@@ -53,11 +62,58 @@ void TRptPreviewForm::showStream(std::unique_ptr<QFile> file, const QString& nam
     renderPreview_.showPage(1);
 }
 
-} // namespace zamt
+void TRptPreviewForm::actnFile_SaveExecute() {
+    QIODevice* stream = renderPreview_.stream();
+    if (!stream)
+        return;
+    dlogSave.filter = rptTranslate(QStringLiteral("Report Snapshot Files (*.rps)|*.rps"));
+    for (const TRptRenderFile* format : RptOutputFormats::instance().active())
+        dlogSave.filter += QLatin1Char('|') + format->filter();
+    const std::optional<SaveFileAnswer> answer = dialogs().saveFile(this, dlogSave);
+    if (!answer)
+        return;
+    const WaitCursor wait;
+    saveStream(*stream, *answer);
+}
 
-namespace zamt {
-// Until the report system's printing and save requests are merged.
-void TRptPreviewForm::actnFile_SaveExecute() {}
-void TRptPreviewForm::actnFile_PrintExecute() {}
-void TRptPreviewForm::GotoPage1Click() {}
+// Entry 1 is the snapshot, the stream byte for byte; entry k of the
+// formats after it is the active format k - 1, which converts the stream.
+// The stream's position is kept, also when saving fails.
+void TRptPreviewForm::saveStream(QIODevice& stream, const SaveFileAnswer& answer) {
+    const std::vector<TRptRenderFile*> formats = RptOutputFormats::instance().active();
+    const int format = answer.filterIndex - 2;
+    if (format < 0 || format >= int(formats.size())) {
+        saveSnapshot(&stream, answer.fileName);
+        return;
+    }
+    const KeepStreamPosition keep(stream);
+    stream.seek(0);
+    formats[size_t(format)]->convert(stream, answer.fileName);
+}
+
+void TRptPreviewForm::actnFile_PrintExecute() {
+    if (!ReportSystem ||
+        !ReportSystem->SystemOptions.contains(TSystemOption::soAllowPrintFromPreview))
+        return;
+    QIODevice* stream = renderPreview_.stream();
+    if (!stream)
+        return;
+    if (!renderPrinter_)
+        renderPrinter_ = std::make_unique<TRptRenderPrinter>();
+    renderPrinter_->setStream(stream, renderPreview_.pages());
+    if (ReportSystem->SystemSetups.contains(TSystemSetup::ssAllowPreviewSetup)) {
+        TRptSetupForm setup(this);
+        setup.setWindowTitle(rptTranslate(ReportSystem->TitleSetup));
+        setup.ReportSystem = ReportSystem;
+        setup.PreviewSetup = true;
+        setup.RenderPrinter = renderPrinter_.get();
+        if (setup.exec() != QDialog::Accepted)
+            return;
+    }
+    // The pages the set-up chose, with its copies, collation and duplex; a
+    // printer that makes one copy at most gets the stream that many times.
+    const KeepStreamPosition keep(*stream);
+    renderPrinter_->print();
+}
+
 } // namespace zamt

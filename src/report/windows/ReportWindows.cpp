@@ -103,12 +103,4 @@ void rptStatusHook(TRptSystem& system, TOverrideMode mode, QObject*& window) {
     }
 }
 
-void rptPreviewHook(TRptSystem&, TOverrideMode mode, QObject*& window) {
-    // The preview window plugs in here (TRptPreviewForm).
-    if (mode == TOverrideMode::omFree) {
-        delete window;
-        window = nullptr;
-    }
-}
-
 } // namespace zamt

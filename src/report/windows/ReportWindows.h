@@ -11,8 +11,7 @@ void installReportWindows();
 // The built-in window hooks, for callers that run them by hand.
 void rptSetupHook(TRptSystem& system, TOverrideMode mode, QObject*& window);
 void rptStatusHook(TRptSystem& system, TOverrideMode mode, QObject*& window);
-// The preview window's hook; until the preview window exists it shows
-// nothing.
+// The preview window's hook (report/preview/RptPreviewHook.cpp).
 void rptPreviewHook(TRptSystem& system, TOverrideMode mode, QObject*& window);
 
 } // namespace zamt
