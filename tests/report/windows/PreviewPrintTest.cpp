@@ -1,0 +1,142 @@
+// Print from the preview window on a CUPS PDF queue of the test's own: the
+// set-up window in print-from-preview mode, then the stream on the printer.
+#include "PrintingSupport.h"
+#include "report/preview/TRptPreviewForm.h"
+#include "report/system/TRptSystem.h"
+#include "report/windows/TRptPrinterDevice.h"
+#include "support/GuiHelpers.h"
+#include "support/TempDir.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTimer>
+
+namespace zamt::test {
+namespace {
+
+class PreviewPrint : public Printing {
+protected:
+    void SetUp() override {
+        Printing::SetUp();
+        if (IsSkipped())
+            return;
+        system.configureForRun({.title = title()});
+        open();
+    }
+    void TearDown() override {
+        form.reset();
+        Printing::TearDown();
+    }
+    // A fresh window on a three-page report of the run.
+    void open() {
+        form = std::make_unique<TRptPreviewForm>();
+        form->ReportSystem = &system;
+        form->setInputFileName(dir.write(QStringLiteral("report.rps"), pageStream(3, title())));
+        form->startPreview();
+        form->show();
+    }
+    // Print, answering the set-up window with `answer`, which gets it and
+    // closes it. False when no set-up window came.
+    bool print(const std::function<void(QWidget*)>& answer) {
+        bool asked = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* setup = QApplication::activeModalWidget();
+            if (!setup || setup == form.get())
+                return;
+            asked = true;
+            EXPECT_EQ(setup->windowTitle(), "Output Options");
+            EXPECT_EQ(child<QStackedWidget>(setup, "PageControl1")->currentWidget()->objectName(),
+                      "TabSheet2")
+                << "the page range, not the destination";
+            answer(setup);
+        });
+        child<QAction>(form.get(), "actnFile_Print")->trigger();
+        return asked;
+    }
+    static void ok(QWidget* setup) { child<QPushButton>(setup, "bbtnOK")->click(); }
+
+    TempDir dir;
+    TRptSystem system;
+    std::unique_ptr<TRptPreviewForm> form;
+};
+
+TEST_F(PreviewPrint, CancelledSetupPrintsNothing) {
+    const int before = cups->completedJobs();
+    EXPECT_TRUE(print([](QWidget* setup) { child<QPushButton>(setup, "CancelBB")->click(); }));
+    EXPECT_TRUE(services->boxes.shown.empty());
+    EXPECT_TRUE(cups->jobTitles().isEmpty());
+    EXPECT_EQ(cups->completedJobs(), before);
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(PreviewPrint, EveryPageAsOneJob) {
+    EXPECT_TRUE(print(ok));
+    EXPECT_TRUE(services->boxes.shown.empty());
+    const QStringList pdfs = cups->waitForPdfs(1);
+    ASSERT_EQ(pdfs.size(), 1);
+    EXPECT_EQ(CupsServer::pdfPages(pdfs[0]), 3);
+    EXPECT_EQ(cups->jobTitles(), QStringList{QString::fromStdString(title())});
+    EXPECT_EQ(form->RenderPreview().currentPage(), 1);
+}
+
+TEST_F(PreviewPrint, ThreeCopiesOnAPrinterOfOneCopyPrintTheStreamThreeTimes) {
+    form.reset();
+    startServer({.maxCopies = 1});
+    ASSERT_EQ(TRptPrinterDevice::instance().maxCopies(), 1);
+    open();
+    EXPECT_TRUE(print([](QWidget* setup) {
+        child<QLineEdit>(setup, "CopiesED")->setText("3");
+        ok(setup);
+    }));
+    EXPECT_TRUE(services->boxes.shown.empty());
+    const QStringList pdfs = cups->waitForPdfs(3);
+    ASSERT_EQ(pdfs.size(), 3);
+    for (const QString& pdf : pdfs)
+        EXPECT_EQ(CupsServer::pdfPages(pdf), 3);
+    EXPECT_EQ(cups->jobTitles().size(), 3);
+}
+
+TEST_F(PreviewPrint, OnlyThePagesChosenArePrinted) {
+    EXPECT_TRUE(print([](QWidget* setup) {
+        child<QRadioButton>(setup, "PagesRB")->click();
+        child<QLineEdit>(setup, "FromED")->setText("2");
+        child<QLineEdit>(setup, "ToED")->setText("3");
+        ok(setup);
+    }));
+    QStringList pdfs = cups->waitForPdfs(1);
+    ASSERT_EQ(pdfs.size(), 1);
+    EXPECT_EQ(CupsServer::pdfPages(pdfs[0]), 2);
+    QString text = CupsServer::pdfText(cups->jobDocuments().value(0));
+    EXPECT_TRUE(text.contains("page 2") && text.contains("page 3") && !text.contains("page 1"))
+        << text.toStdString();
+
+    EXPECT_TRUE(print([](QWidget* setup) {
+        child<QRadioButton>(setup, "SelectionRB")->click();
+        child<QLineEdit>(setup, "SelectionED")->setText("1,3");
+        ok(setup);
+    }));
+    pdfs = cups->waitForPdfs(2);
+    ASSERT_EQ(pdfs.size(), 2);
+    text = CupsServer::pdfText(cups->jobDocuments().value(1));
+    EXPECT_TRUE(text.contains("page 1") && text.contains("page 3") && !text.contains("page 2"))
+        << text.toStdString();
+}
+
+TEST_F(PreviewPrint, WithoutThePreviewSetupTheStreamGoesStraightToThePrinter) {
+    system.SystemSetups -= TSystemSetup::ssAllowPreviewSetup;
+    EXPECT_FALSE(print(ok));
+    EXPECT_EQ(cups->waitForPdfs(1).size(), 1);
+}
+
+TEST_F(PreviewPrint, NothingHappensWhereTheSystemAllowsNoPrintFromThePreview) {
+    system.SystemOptions -= TSystemOption::soAllowPrintFromPreview;
+    EXPECT_FALSE(print(ok));
+    EXPECT_TRUE(cups->jobTitles().isEmpty());
+}
+
+} // namespace
+} // namespace zamt::test
