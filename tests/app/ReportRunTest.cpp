@@ -7,6 +7,7 @@
 #include "app/TForm1.h"
 #include "platform/CodePage.h"
 #include "report/pdf/TRptRenderPDF.h"
+#include "report/preview/TRptPreviewForm.h"
 #include "report/stream/TRptRender.h"
 #include "report/stream/TRptStreamReader.h"
 #include "support/GuiHelpers.h"
@@ -15,9 +16,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <optional>
@@ -183,6 +186,57 @@ TEST_F(ReportRun, APdfPassportHoldsEveryRowInOrder) {
             at = found;
     }
     EXPECT_TRUE(temp->pageFiles().isEmpty());
+}
+
+TEST_F(ReportRun, ThePreviewShowsTheRecordUntilEsc) {
+    placeDefaultProject();
+    loadRecord();
+    // The preview comes after the set-up window and the generation; it is
+    // looked for until it is the window in front.
+    bool previewed = false;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* preview = qobject_cast<TRptPreviewForm*>(QApplication::activeModalWidget());
+        if (!preview)
+            return;
+        poll.stop();
+        previewed = true;
+        EXPECT_EQ(preview->windowTitle(), "Report Preview");
+        EXPECT_EQ(preview->size(), QSize(615, 450));
+        EXPECT_EQ(test::child<QLabel>(preview, "PageLabel")->text(), "of 1");
+        EXPECT_EQ(test::child<QStatusBar>(preview, "sbarMain")->currentMessage(), "Page 1 of 1");
+        EXPECT_EQ(temp->pageFiles().size(), 1) << "the page file while the preview shows it";
+        QLineEdit* zoom = test::child<QLineEdit>(preview, "ZoomEdit");
+        QWidget* focus = test::child<QLineEdit>(preview, "PageEdit");
+        test::focus(focus);
+        QTest::keyClick(focus, '+');
+        EXPECT_EQ(zoom->text(), "110.0");
+        QTest::keyClick(focus, 'f');
+        EXPECT_NEAR(preview->RenderPreview().zoomFactor(),
+                    preview->RenderPreview().zoomPageFactor(), 1e-9);
+        services->dialogs.saveAnswers.push_back(SaveFileAnswer{folder.file("passport.rps"), 1});
+        QTest::keyClick(focus, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(focus, Qt::Key_Escape);
+    });
+    runReport([&](QWidget* setup) {
+        EXPECT_TRUE(test::child<QRadioButton>(setup, "PreviewRB")->isChecked());
+        poll.start();
+        test::child<QPushButton>(setup, "bbtnOK")->click();
+    });
+    EXPECT_TRUE(previewed);
+    EXPECT_TRUE(services->boxes.shown.empty());
+    // The saved snapshot holds the record's rows.
+    const SnapshotTexts texts = snapshotTexts(folder.file("passport.rps"));
+    ASSERT_EQ(texts.pages.size(), 1u);
+    std::string printed, record;
+    for (size_t i = 1; i + 1 < texts.pages[0].size(); ++i)
+        printed += texts.pages[0][i];
+    for (const std::string& line : recordLines())
+        record += line;
+    EXPECT_EQ(printed, record);
+    EXPECT_TRUE(temp->pageFiles().isEmpty()) << "the page file goes with the preview";
+    EXPECT_TRUE(test::child<QPushButton>(Form1, "btRun")->isEnabled());
 }
 
 TEST_F(ReportRun, BeforeAnyFileTheStartUpLineIsTheOneRow) {
