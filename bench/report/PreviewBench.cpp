@@ -24,7 +24,9 @@ QTemporaryDir& tempDir() {
     return dir;
 }
 
-QString streamPath() { return tempDir().filePath("report.rps"); }
+QString streamPath() {
+    return tempDir().filePath("report.rps");
+}
 
 int pageOf(const benchmark::State& state) {
     switch (state.range(0)) {

@@ -38,7 +38,9 @@ QString streamPath() {
     return tempDir().filePath("report.rps");
 }
 
-void writeReport(TRptStreamWriter& w) { zamt::bench::writePassportReport(w, Pages); }
+void writeReport(TRptStreamWriter& w) {
+    zamt::bench::writePassportReport(w, Pages);
+}
 
 // Records in the stream: per page the state, the heading and two per line.
 constexpr qint64 RecordsPerPage = 23 + 3 + 2 * LinesPerPage;

@@ -15,8 +15,10 @@ TEST(PreviewGeometry, RoundsHalvesToTheEvenNeighbour) {
     const struct {
         double value;
         int expected;
-    } cases[] = {{0.5, 0},   {1.5, 2},  {2.5, 2},         {-0.5, 0},
-                 {-1.5, -2}, {20.4, 20}, {20.6, 21},      {1e300, INT_MAX},
+    } cases[] = {{0.5, 0},          {1.5, 2},
+                 {2.5, 2},          {-0.5, 0},
+                 {-1.5, -2},        {20.4, 20},
+                 {20.6, 21},        {1e300, INT_MAX},
                  {-1e300, INT_MIN}, {std::numeric_limits<double>::quiet_NaN(), 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value);
@@ -43,7 +45,9 @@ TEST(PreviewGeometry, MarginAndBitmapSize) {
              l.marginMethod = TMarginMethod::mmScaled;
              return l;
          }(),
-         50, 10, {408 + 5, 528 + 5}},
+         50,
+         10,
+         {408 + 5, 528 + 5}},
         {"rulers add to the bitmap",
          [&] {
              RptPreviewLayout l = run;
@@ -51,12 +55,20 @@ TEST(PreviewGeometry, MarginAndBitmapSize) {
              l.rulerHeight = 20;
              return l;
          }(),
-         110, 20, {898 + 25, 1162 + 25}}, // 897.6 and 1161.6 rounded
-        {"window's creation values", {96, 8.5, 11, 2, 0, 0, TMarginMethod::mmFixed, 5.0}, 100,
-         41, {818, 1058}}, // 40.8
+         110,
+         20,
+         {898 + 25, 1162 + 25}}, // 897.6 and 1161.6 rounded
+        {"window's creation values",
+         {96, 8.5, 11, 2, 0, 0, TMarginMethod::mmFixed, 5.0},
+         100,
+         41,
+         {818, 1058}}, // 40.8
         {"a paper of no size", {96, 0, 0, 5, 0, 0, TMarginMethod::mmFixed, 2.5}, 100, 0, {5, 5}},
-        {"a paper beyond any screen", {96, 1e30f, 1e30f, 5, 0, 0, TMarginMethod::mmFixed, 0},
-         100, 0, {1 << 24, 1 << 24}},
+        {"a paper beyond any screen",
+         {96, 1e30f, 1e30f, 5, 0, 0, TMarginMethod::mmFixed, 0},
+         100,
+         0,
+         {1 << 24, 1 << 24}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -93,18 +105,28 @@ TEST(PreviewGeometry, FitToPageAndToPageWidth) {
         // (606 - 40) / 816 and (391 - 40) / 1056; the page is taller than
         // the box at the width's factor: room for the scroll bar.
         {"fixed, low box", portrait, {615, 400, 17, 17, 4, 4}, 33.2386363636, 67.2794117647},
-        {"fixed, tall box", portrait, {1200, 2000, 17, 17, 4, 4}, 141.0539215686,
-         141.0539215686},
-        {"fixed, a scroll bar shown already", portrait, {300, 5000, 17, 17, 21, 4},
-         30.7598039216, 28.6764705882},
-        {"scaled, low box", portraitScaled, {615, 400, 17, 17, 4, 4}, 35.6491611962,
-         68.7441643324},
-        {"scaled, tall box", portraitScaled, {1200, 2000, 17, 17, 4, 4}, 139.0056022409,
+        {"fixed, tall box", portrait, {1200, 2000, 17, 17, 4, 4}, 141.0539215686, 141.0539215686},
+        {"fixed, a scroll bar shown already",
+         portrait,
+         {300, 5000, 17, 17, 21, 4},
+         30.7598039216,
+         28.6764705882},
+        {"scaled, low box", portraitScaled, {615, 400, 17, 17, 4, 4}, 35.6491611962, 68.7441643324},
+        {"scaled, tall box",
+         portraitScaled,
+         {1200, 2000, 17, 17, 4, 4},
+         139.0056022409,
          139.0056022409},
-        {"fixed, rulers, landscape", landscape, {800, 600, 16, 16, 2, 2}, 43.3333333333,
+        {"fixed, rulers, landscape",
+         landscape,
+         {800, 600, 16, 16, 2, 2},
+         43.3333333333,
          47.5757575758},
-        {"scaled, rulers, landscape", landscapeScaled, {800, 600, 16, 16, 2, 2},
-         49.8263888889, 52.3415977961},
+        {"scaled, rulers, landscape",
+         landscapeScaled,
+         {800, 600, 16, 16, 2, 2},
+         49.8263888889,
+         52.3415977961},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -117,8 +139,14 @@ TEST(PreviewGeometry, ZoomFactorsStayBetween10And200) {
     const struct {
         double factor;
         double expected;
-    } cases[] = {{5, 10},     {9.99, 10}, {10, 10},   {110, 110},
-                 {195, 195},  {205, 200}, {500, 200}, {std::numeric_limits<double>::infinity(), 200},
+    } cases[] = {{5, 10},
+                 {9.99, 10},
+                 {10, 10},
+                 {110, 110},
+                 {195, 195},
+                 {205, 200},
+                 {500, 200},
+                 {std::numeric_limits<double>::infinity(), 200},
                  {std::numeric_limits<double>::quiet_NaN(), 73}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.factor);
@@ -137,9 +165,9 @@ TEST(PreviewNavigation, NextAndPreviousWrap) {
         {1, 1, 1, std::nullopt, std::nullopt}, // one page: nothing moves
         {1, 3, 1, 2, 3},                       // p on page 1 shows the last
         {2, 3, 1, 3, 1},
-        {3, 3, 1, 1, 2}, // n on the last page shows page 1
-        {2, 5, 2, 4, 5}, // 2 - 2 is not above 0: the last page
-        {4, 5, 2, 1, 2}, // 4 + 2 is beyond: page 1
+        {3, 3, 1, 1, 2},                       // n on the last page shows page 1
+        {2, 5, 2, 4, 5},                       // 2 - 2 is not above 0: the last page
+        {4, 5, 2, 1, 2},                       // 4 + 2 is beyond: page 1
         {0, 0, 1, std::nullopt, std::nullopt}, // a report without pages
     };
     for (const auto& c : cases) {
@@ -173,8 +201,8 @@ TEST(PreviewNavigation, TextsOfTheEditBoxesAndTheGoToAnswer) {
         {"2", 1, 2, 2},
         {" 3 ", 1, 3, 3},
         {"1", 1, std::nullopt, std::nullopt}, // the current page
-        {"0", 1, 0, 0},                        // shown as page 1 by the clamp
-        {"-4", 1, std::nullopt, -4},           // not a whole number of 0 or more
+        {"0", 1, 0, 0},                       // shown as page 1 by the clamp
+        {"-4", 1, std::nullopt, -4},          // not a whole number of 0 or more
         {"99", 1, 99, 99},
         {"+5", 1, 5, 5},
         {"2.0", 1, std::nullopt, std::nullopt},
@@ -195,10 +223,17 @@ TEST(PreviewNavigation, ZoomEditText) {
         const char* text;
         std::optional<double> factor;
     } cases[] = {
-        {"110.0", 110}, {"5", 5},          {"500", 500},         {" 75.5 ", 75.5},
+        {"110.0", 110},
+        {"5", 5},
+        {"500", 500},
+        {" 75.5 ", 75.5},
         {"100", std::nullopt}, // the current factor
-        {"100.0", std::nullopt}, {"1,5", std::nullopt}, {"", std::nullopt},
-        {"1e3", std::nullopt},   {"abc", std::nullopt}, {"-20", -20},
+        {"100.0", std::nullopt},
+        {"1,5", std::nullopt},
+        {"", std::nullopt},
+        {"1e3", std::nullopt},
+        {"abc", std::nullopt},
+        {"-20", -20},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -224,16 +259,26 @@ TEST(PreviewKeys, ScrollKeys) {
         Qt::KeyboardModifiers modifiers;
         K expected;
     } cases[] = {
-        {Qt::Key_PageUp, none, K::PageUp},     {Qt::Key_PageUp, ctrl, K::PageUp},
-        {Qt::Key_PageUp, shift, K::None},      {Qt::Key_PageDown, none, K::PageDown},
-        {Qt::Key_PageDown, ctrl, K::PageDown}, {Qt::Key_Home, none, K::Top},
-        {Qt::Key_Home, ctrl, K::Top},          {Qt::Key_End, none, K::Bottom},
-        {Qt::Key_End, ctrl, K::Bottom},        {Qt::Key_Up, none, K::LineUp},
-        {Qt::Key_Up, ctrl, K::LineUp},         {Qt::Key_Down, none, K::LineDown},
-        {Qt::Key_Down, ctrl, K::LineDown},     {Qt::Key_Down, ctrlShift, K::None},
-        {Qt::Key_Left, none, K::None},         {Qt::Key_Right, none, K::None},
-        {Qt::Key_Left, shift, K::None},        {Qt::Key_Left, ctrl, K::LineLeft},
-        {Qt::Key_Right, ctrl, K::LineRight},   {Qt::Key_Left, ctrlShift, K::PageLeft},
+        {Qt::Key_PageUp, none, K::PageUp},
+        {Qt::Key_PageUp, ctrl, K::PageUp},
+        {Qt::Key_PageUp, shift, K::None},
+        {Qt::Key_PageDown, none, K::PageDown},
+        {Qt::Key_PageDown, ctrl, K::PageDown},
+        {Qt::Key_Home, none, K::Top},
+        {Qt::Key_Home, ctrl, K::Top},
+        {Qt::Key_End, none, K::Bottom},
+        {Qt::Key_End, ctrl, K::Bottom},
+        {Qt::Key_Up, none, K::LineUp},
+        {Qt::Key_Up, ctrl, K::LineUp},
+        {Qt::Key_Down, none, K::LineDown},
+        {Qt::Key_Down, ctrl, K::LineDown},
+        {Qt::Key_Down, ctrlShift, K::None},
+        {Qt::Key_Left, none, K::None},
+        {Qt::Key_Right, none, K::None},
+        {Qt::Key_Left, shift, K::None},
+        {Qt::Key_Left, ctrl, K::LineLeft},
+        {Qt::Key_Right, ctrl, K::LineRight},
+        {Qt::Key_Left, ctrlShift, K::PageLeft},
         {Qt::Key_Right, ctrlShift, K::PageRight},
         {Qt::Key_Up, Qt::KeypadModifier, K::LineUp}, // the keypad's arrow
         {Qt::Key_A, none, K::None},
@@ -250,13 +295,13 @@ TEST(PreviewKeys, Characters) {
         char16_t c;
         C expected;
     } cases[] = {
-        {u'\x1b', C::Exit},  {u'x', C::Exit},    {u'X', C::Drop},     {u'+', C::ZoomIn},
-        {u'-', C::ZoomOut},  {u'b', C::First},   {u'B', C::First},    {u'e', C::Last},
-        {u'E', C::Last},     {u'f', C::FitPage}, {u'F', C::FitPage},  {u'w', C::FitPageWidth},
-        {u'W', C::FitPageWidth}, {u'n', C::Next}, {u'N', C::Next},    {u'p', C::Previous},
-        {u'P', C::Previous}, {u'0', C::PassOn},  {u'9', C::PassOn},   {u'.', C::PassOn},
-        {u'\r', C::PassOn},  {u'\b', C::PassOn}, {u',', C::Drop},     {u'a', C::Drop},
-        {u' ', C::Drop},     {u'\x03', C::Drop}, {u'ж', C::Drop},
+        {u'\x1b', C::Exit},      {u'x', C::Exit},    {u'X', C::Drop},    {u'+', C::ZoomIn},
+        {u'-', C::ZoomOut},      {u'b', C::First},   {u'B', C::First},   {u'e', C::Last},
+        {u'E', C::Last},         {u'f', C::FitPage}, {u'F', C::FitPage}, {u'w', C::FitPageWidth},
+        {u'W', C::FitPageWidth}, {u'n', C::Next},    {u'N', C::Next},    {u'p', C::Previous},
+        {u'P', C::Previous},     {u'0', C::PassOn},  {u'9', C::PassOn},  {u'.', C::PassOn},
+        {u'\r', C::PassOn},      {u'\b', C::PassOn}, {u',', C::Drop},    {u'a', C::Drop},
+        {u' ', C::Drop},         {u'\x03', C::Drop}, {u'ж', C::Drop},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(int(c.c));
@@ -302,8 +347,7 @@ TEST(PreviewKeys, DigitRulesOfTheEditBoxes) {
         {u'5', "100.0", false, false}, // a decimal is there already
         {u'5', "100.0", true, true},   // typing replaces the selection
         {u'5', "100.", false, true},   // nothing after the point yet
-        {u'5', "100", false, true},
-        {u'.', "100.0", false, true}, // only digits are refused
+        {u'5', "100", false, true},    {u'.', "100.0", false, true}, // only digits are refused
         {u'\b', "100.0", false, true},
     };
     for (const auto& c : cases) {

@@ -18,8 +18,8 @@ void FakeScrollBox::createPicture() {
 void FakeScrollBox::placePicture(QSize size, int margin) {
     placedSize = size;
     placedMargin = margin;
-    calls.push_back("place " + std::to_string(size.width()) + "x" +
-                    std::to_string(size.height()) + " at " + std::to_string(margin));
+    calls.push_back("place " + std::to_string(size.width()) + "x" + std::to_string(size.height()) +
+                    " at " + std::to_string(margin));
 }
 
 void FakeScrollBox::setPicture(const QImage& image) {

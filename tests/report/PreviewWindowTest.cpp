@@ -76,12 +76,12 @@ protected:
 
 TEST_F(PreviewWindowTest, ToolBarHoldsItsButtonsAndFieldsInOrder) {
     open(test::numberedPages(3));
-    const char* const expected[] = {
-        "ToolButton1", "ToolButton2", "ToolButton3",  "ToolButton4",  "ToolButton5",
-        "ToolButton6", "ToolButton7", "ToolButton8",  "Panel1",       "PageEdit",
-        "PageLabel",   "ToolButton10", "ToolButton11", "ToolButton12", "ToolButton13",
-        "ToolButton14", "Panel3",      "ZoomEdit",     "Panel2",       "ToolButton9",
-        "ToolButton15"};
+    const char* const expected[] = {"ToolButton1",  "ToolButton2",  "ToolButton3",  "ToolButton4",
+                                    "ToolButton5",  "ToolButton6",  "ToolButton7",  "ToolButton8",
+                                    "Panel1",       "PageEdit",     "PageLabel",    "ToolButton10",
+                                    "ToolButton11", "ToolButton12", "ToolButton13", "ToolButton14",
+                                    "Panel3",       "ZoomEdit",     "Panel2",       "ToolButton9",
+                                    "ToolButton15"};
     auto* bar = test::child<QToolBar>(form.get(), "ToolBar1");
     std::vector<std::string> names;
     for (QAction* a : bar->actions())
@@ -203,7 +203,8 @@ TEST_F(PreviewWindowTest, PageLabelStatusAndEnabledActionsFollowThePage) {
         int page;
         bool back;
         bool forward;
-    } cases[] = {{3, 1, false, true}, {3, 2, true, true}, {3, 3, true, false}, {1, 1, false, false}};
+    } cases[] = {
+        {3, 1, false, true}, {3, 2, true, true}, {3, 3, true, false}, {1, 1, false, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.page << " of " << c.pages);
         open(test::numberedPages(c.pages));
@@ -235,17 +236,10 @@ TEST_F(PreviewWindowTest, CharacterKeys) {
         const char* zoom;
     } cases[] = {
         {"n", 3, 3, 1, "100.0"}, // Next is disabled on the last page, n wraps
-        {"p", 1, 3, 3, "100.0"},
-        {"N", 1, 3, 2, "100.0"},
-        {"P", 2, 3, 1, "100.0"},
-        {"e", 1, 3, 3, "100.0"},
-        {"b", 3, 3, 1, "100.0"},
-        {"E", 1, 3, 3, "100.0"},
-        {"B", 3, 3, 1, "100.0"},
-        {"np", 1, 1, 1, "100.0"}, // a one-page report stays put
-        {"+", 1, 3, 1, "110.0"},
-        {"++-", 1, 3, 1, "110.0"},
-        {"-", 1, 3, 1, "90.0"},
+        {"p", 1, 3, 3, "100.0"},    {"N", 1, 3, 2, "100.0"},   {"P", 2, 3, 1, "100.0"},
+        {"e", 1, 3, 3, "100.0"},    {"b", 3, 3, 1, "100.0"},   {"E", 1, 3, 3, "100.0"},
+        {"B", 3, 3, 1, "100.0"},    {"np", 1, 1, 1, "100.0"}, // a one-page report stays put
+        {"+", 1, 3, 1, "110.0"},    {"++-", 1, 3, 1, "110.0"}, {"-", 1, 3, 1, "90.0"},
         {"a,X ", 2, 3, 2, "100.0"}, // dropped
     };
     for (const auto& c : cases) {
@@ -551,9 +545,9 @@ TEST_F(PreviewWindowTest, GoToPageAsksForThePage) {
         std::optional<QString> answer;
         int page;
     } cases[] = {
-        {QStringLiteral("3"), 3},  {QStringLiteral("0"), 1},  {QStringLiteral("99"), 3},
-        {QStringLiteral("2"), 2},  {QStringLiteral("-1"), 2}, {QStringLiteral("x"), 2},
-        {QStringLiteral(""), 2},   {std::nullopt, 2},
+        {QStringLiteral("3"), 3}, {QStringLiteral("0"), 1},  {QStringLiteral("99"), 3},
+        {QStringLiteral("2"), 2}, {QStringLiteral("-1"), 2}, {QStringLiteral("x"), 2},
+        {QStringLiteral(""), 2},  {std::nullopt, 2},
     };
     open(test::numberedPages(3));
     for (const auto& c : cases) {
@@ -564,9 +558,10 @@ TEST_F(PreviewWindowTest, GoToPageAsksForThePage) {
         test::focus(pageEdit());
         key(Qt::Key_G, Qt::ControlModifier);
         ASSERT_EQ(services.dialogs.inputRequests.size(), 1u);
-        EXPECT_EQ(services.dialogs.inputRequests[0],
-                  (InputTextRequest{QStringLiteral("Go to Page"),
-                                    QStringLiteral("Enter page to move to:"), QStringLiteral("2")}));
+        EXPECT_EQ(
+            services.dialogs.inputRequests[0],
+            (InputTextRequest{QStringLiteral("Go to Page"),
+                              QStringLiteral("Enter page to move to:"), QStringLiteral("2")}));
         EXPECT_EQ(page(), c.page);
     }
 }

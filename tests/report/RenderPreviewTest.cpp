@@ -138,9 +138,9 @@ TEST_F(RenderPreview, StepsOfAPageInOrder) {
     box.scroll = {30, 400};
     show(numberedPages(3), 2);
     EXPECT_EQ(seen, (std::vector<std::string>{"page change 2 of 3", "hourglass"}));
-    EXPECT_EQ(box.calls, (std::vector<std::string>{"create", "page change", "scroll 0,0",
-                                                   "place 821x1061 at 20", "scroll 30,400",
-                                                   "picture"}));
+    EXPECT_EQ(box.calls,
+              (std::vector<std::string>{"create", "page change", "scroll 0,0",
+                                        "place 821x1061 at 20", "scroll 30,400", "picture"}));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 
     box.calls.clear();
@@ -214,11 +214,14 @@ TEST_F(RenderPreview, ZoomSetterFitsAndClamps) {
         double z;
         double expected;
     } cases[] = {
-        {-1, 33.2386363636},  // fit page: (606 - 40) / 816, (391 - 40) / 1056
+        {-1, 33.2386363636}, // fit page: (606 - 40) / 816, (391 - 40) / 1056
         {-1.8, 33.2386363636},
         {-1.9, 67.2794117647}, // fit page width, with room for a scroll bar
         {-100, 67.2794117647},
-        {0, 10}, {5, 10}, {110, 110}, {500, 200},
+        {0, 10},
+        {5, 10},
+        {110, 110},
+        {500, 200},
     };
     for (const auto& c : cases) {
         preview.setZoomFactor(c.z);
@@ -302,7 +305,7 @@ TEST_F(RenderPreview, RulersMoveThePaper) {
     preview.setRulerType(TRulerType::rtBothCm);
     show(handMadePage({}));
     EXPECT_EQ(box.shown.size(), QSize(841, 1081));
-    EXPECT_EQ(pixel(20, 20), Black);  // the paper's corner
+    EXPECT_EQ(pixel(20, 20), Black); // the paper's corner
     EXPECT_EQ(pixel(21, 21), White);
     EXPECT_EQ(pixel(835, 20), Black); // its top-right border
 }

@@ -1,8 +1,9 @@
 // Saving the shown page stream as a snapshot file: byte for byte, replacing
 // the old file only when every byte has been written.
+#include "report/preview/SnapshotFile.h"
+
 #include "PreviewTestSupport.h"
 #include "platform/AppError.h"
-#include "report/preview/SnapshotFile.h"
 #include "support/TempDir.h"
 
 #include <QBuffer>

@@ -12,12 +12,12 @@ class QPainter;
 namespace zamt {
 
 struct RptPreviewFrame {
-    QSize size;       // of the whole bitmap, in screen pixels
+    QSize size; // of the whole bitmap, in screen pixels
     int shadowDepth = 0;
-    QSize ruler;      // width of the vertical ruler, height of the horizontal one
-    QColor background; // the scroll box's colour
+    QSize ruler;               // width of the vertical ruler, height of the horizontal one
+    QColor background;         // the scroll box's colour
     double pixelsPerInch = 96; // at the zoom: screen ppi × zoom / 100
-    double gridHoriz = 0; // inches between grid lines, 0 for none
+    double gridHoriz = 0;      // inches between grid lines, 0 for none
     double gridVert = 0;
     RptGridPen gridPen;
     TRulerType rulerType = TRulerType::rtNone;

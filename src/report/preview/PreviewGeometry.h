@@ -25,8 +25,8 @@ struct RptScrollBoxMetrics {
 
 // What the picture of a page is made of.
 struct RptPreviewLayout {
-    double ppi = 96;          // screen pixels per inch
-    double paperWidth = 8.5;  // inches
+    double ppi = 96;         // screen pixels per inch
+    double paperWidth = 8.5; // inches
     double paperHeight = 11;
     int shadowDepth = 0;
     int rulerWidth = 0;  // of a vertical ruler along the left edge

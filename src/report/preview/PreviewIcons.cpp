@@ -17,7 +17,9 @@ const QColor Glass(200, 230, 250);
 const QColor Door(150, 90, 50);
 const QColor Red(200, 40, 40);
 
-QPen ink(double width = 1) { return QPen(Ink, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin); }
+QPen ink(double width = 1) {
+    return QPen(Ink, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+}
 
 void sheet(QPainter& p, QRectF r) {
     p.setPen(ink());

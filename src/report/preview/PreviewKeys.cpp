@@ -7,8 +7,8 @@ namespace {
 
 // The numeric keypad flag says where a key lies, not how it is chorded.
 Qt::KeyboardModifiers chord(Qt::KeyboardModifiers modifiers) {
-    return modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier |
-                        Qt::MetaModifier);
+    return modifiers &
+           (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
 }
 
 } // namespace
@@ -116,7 +116,9 @@ bool zoomEditAccepts(char16_t c, const QString& text, bool hasSelection) {
     return point < 0 || point == text.size() - 1;
 }
 
-bool pageEditAccepts(char16_t c) { return c != u'.'; }
+bool pageEditAccepts(char16_t c) {
+    return c != u'.';
+}
 
 PreviewLineScroll lineUp(int position, int step, int currentPage) {
     const long long target = (long long)position - step;

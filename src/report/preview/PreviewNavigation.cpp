@@ -71,9 +71,13 @@ std::optional<int> previousPageTarget(int current, int pageCount, int step) {
     return std::nullopt;
 }
 
-bool canMoveBack(int current) { return current > 1; }
+bool canMoveBack(int current) {
+    return current > 1;
+}
 
-bool canMoveForward(int current, int pageCount) { return current < pageCount; }
+bool canMoveForward(int current, int pageCount) {
+    return current < pageCount;
+}
 
 std::optional<int> goToPageTarget(const QString& answer, int current) {
     const auto value = wholeNumber(answer);
@@ -116,6 +120,8 @@ QString pageStatusText(int current, int pageCount) {
            QString::number(pageCount);
 }
 
-QString zoomText(double factor) { return QString::number(factor, 'f', 1); }
+QString zoomText(double factor) {
+    return QString::number(factor, 'f', 1);
+}
 
 } // namespace zamt

@@ -19,7 +19,9 @@ namespace {
 KeepStreamPosition::KeepStreamPosition(QIODevice& stream)
     : stream_(stream), position_(stream.pos()) {}
 
-KeepStreamPosition::~KeepStreamPosition() { stream_.seek(position_); }
+KeepStreamPosition::~KeepStreamPosition() {
+    stream_.seek(position_);
+}
 
 void saveSnapshot(QIODevice* stream, const QString& path) {
     const KeepStreamPosition keep(*stream);

@@ -23,7 +23,9 @@
 namespace zamt {
 namespace {
 
-QString tr_(const char* text) { return rptTranslate(QString::fromLatin1(text)); }
+QString tr_(const char* text) {
+    return rptTranslate(QString::fromLatin1(text));
+}
 
 QLabel* panel(const char* name, const char* caption, int width) {
     auto* label = new QLabel(tr_(caption));
@@ -42,18 +44,12 @@ QLineEdit* editBox(const char* name, int width) {
 
 PreviewIcon iconOf(const QString& action) {
     static const std::pair<const char*, PreviewIcon> icons[] = {
-        {"actnFile_Open", PreviewIcon::Open},
-        {"actnFile_Save", PreviewIcon::SaveAs},
-        {"actnFile_Print", PreviewIcon::Print},
-        {"actnFile_Exit", PreviewIcon::Exit},
-        {"actnPage_First", PreviewIcon::First},
-        {"actnPage_Previous", PreviewIcon::Previous},
-        {"actnPage_Next", PreviewIcon::Next},
-        {"actnPage_Last", PreviewIcon::Last},
-        {"GotoPage1", PreviewIcon::GoToPage},
-        {"actnZoom_In", PreviewIcon::ZoomIn},
-        {"actnZoom_Out", PreviewIcon::ZoomOut},
-        {"actnZoom_PageWidth", PreviewIcon::FitPageWidth},
+        {"actnFile_Open", PreviewIcon::Open},    {"actnFile_Save", PreviewIcon::SaveAs},
+        {"actnFile_Print", PreviewIcon::Print},  {"actnFile_Exit", PreviewIcon::Exit},
+        {"actnPage_First", PreviewIcon::First},  {"actnPage_Previous", PreviewIcon::Previous},
+        {"actnPage_Next", PreviewIcon::Next},    {"actnPage_Last", PreviewIcon::Last},
+        {"GotoPage1", PreviewIcon::GoToPage},    {"actnZoom_In", PreviewIcon::ZoomIn},
+        {"actnZoom_Out", PreviewIcon::ZoomOut},  {"actnZoom_PageWidth", PreviewIcon::FitPageWidth},
         {"actnZoom_Page", PreviewIcon::FitPage},
     };
     for (const auto& [name, icon] : icons)
@@ -112,7 +108,9 @@ TRptPreviewForm::TRptPreviewForm(QWidget* parent) : QDialog(parent) {
     qApp->installEventFilter(this);
 }
 
-TRptPreviewForm::~TRptPreviewForm() { qApp->removeEventFilter(this); }
+TRptPreviewForm::~TRptPreviewForm() {
+    qApp->removeEventFilter(this);
+}
 
 void TRptPreviewForm::GotoPage1Click() {
     const int current = renderPreview_.currentPage();
@@ -125,8 +123,7 @@ void TRptPreviewForm::GotoPage1Click() {
 }
 
 QAction* TRptPreviewForm::action(const char* name, const char* caption, const char* hint,
-                                 const QKeySequence& shortcut,
-                                 void (TRptPreviewForm::*handler)()) {
+                                 const QKeySequence& shortcut, void (TRptPreviewForm::*handler)()) {
     auto* a = new QAction(tr_(caption), this);
     a->setObjectName(QString::fromLatin1(name));
     a->setToolTip(tr_(hint));
@@ -156,8 +153,7 @@ void TRptPreviewForm::createActions() {
     actnPage_Last = action("actnPage_Last", "&Last", "Move to last page",
                            QKeySequence(Qt::CTRL | Qt::Key_End), &F::actnPage_LastExecute);
     actnZoom_In = action("actnZoom_In", "Zoom &In", "Zoom In (+)", {}, &F::actnZoom_InExecute);
-    actnZoom_Out =
-        action("actnZoom_Out", "Zoom &Out", "Zoom Out (-)", {}, &F::actnZoom_OutExecute);
+    actnZoom_Out = action("actnZoom_Out", "Zoom &Out", "Zoom Out (-)", {}, &F::actnZoom_OutExecute);
     actnZoom_PageWidth =
         action("actnZoom_PageWidth", "Fit to Page &Width", "Zoom to fit page width",
                QKeySequence(Qt::CTRL | Qt::Key_W), &F::actnZoom_PageWidthExecute);
@@ -293,13 +289,25 @@ void TRptPreviewForm::RenderPreviewZoomChange() {
 
 // ---------------------------------------------------------------- pages and zoom
 
-void TRptPreviewForm::actnPage_FirstExecute() { renderPreview_.showPage(1); }
-void TRptPreviewForm::actnPage_PreviousExecute() { renderPreview_.previousPage(); }
-void TRptPreviewForm::actnPage_NextExecute() { renderPreview_.nextPage(); }
-void TRptPreviewForm::actnPage_LastExecute() { renderPreview_.showPage(renderPreview_.pages()); }
+void TRptPreviewForm::actnPage_FirstExecute() {
+    renderPreview_.showPage(1);
+}
+void TRptPreviewForm::actnPage_PreviousExecute() {
+    renderPreview_.previousPage();
+}
+void TRptPreviewForm::actnPage_NextExecute() {
+    renderPreview_.nextPage();
+}
+void TRptPreviewForm::actnPage_LastExecute() {
+    renderPreview_.showPage(renderPreview_.pages());
+}
 
-void TRptPreviewForm::actnZoom_InExecute() { renderPreview_.zoomIn(); }
-void TRptPreviewForm::actnZoom_OutExecute() { renderPreview_.zoomOut(); }
+void TRptPreviewForm::actnZoom_InExecute() {
+    renderPreview_.zoomIn();
+}
+void TRptPreviewForm::actnZoom_OutExecute() {
+    renderPreview_.zoomOut();
+}
 void TRptPreviewForm::actnZoom_PageWidthExecute() {
     renderPreview_.setZoomFactor(renderPreview_.zoomPageWidthFactor());
 }
@@ -317,6 +325,8 @@ void TRptPreviewForm::ZoomEditExit() {
         renderPreview_.setZoomFactor(*factor);
 }
 
-void TRptPreviewForm::actnFile_ExitExecute() { close(); }
+void TRptPreviewForm::actnFile_ExitExecute() {
+    close();
+}
 
 } // namespace zamt

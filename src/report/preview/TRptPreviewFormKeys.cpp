@@ -90,9 +90,8 @@ bool TRptPreviewForm::FormKeyDown(QKeyEvent* event) {
         break;
     }
     case PreviewScrollKey::LineDown: {
-        const PreviewLineScroll to =
-            lineDown(down->value(), down->singleStep(), down->maximum(),
-                     renderPreview_.currentPage(), renderPreview_.pages());
+        const PreviewLineScroll to = lineDown(down->value(), down->singleStep(), down->maximum(),
+                                              renderPreview_.currentPage(), renderPreview_.pages());
         if (to.page == PreviewLineScroll::Page::Next) {
             renderPreview_.nextPage();
             down->setValue(0);

@@ -22,7 +22,9 @@ constexpr int MaxPictureSide = 32767;
 }
 
 // A paper size from a damaged stream may be anything.
-float paperSize(float inches) { return std::isfinite(inches) && inches > 0 ? inches : 0.0f; }
+float paperSize(float inches) {
+    return std::isfinite(inches) && inches > 0 ? inches : 0.0f;
+}
 
 } // namespace
 
@@ -55,7 +57,9 @@ void TRptRenderPreview::setStream(QIODevice* stream) {
     stream_ = stream;
 }
 
-bool TRptRenderPreview::hasPicture() const { return view_ && view_->hasPicture(); }
+bool TRptRenderPreview::hasPicture() const {
+    return view_ && view_->hasPicture();
+}
 
 RptPreviewLayout TRptRenderPreview::layout() const {
     RptPreviewLayout l;
@@ -86,7 +90,9 @@ void TRptRenderPreview::setZoomFactor(double z) {
         redrawPage();
 }
 
-void TRptRenderPreview::zoomIn() { setZoomFactor(zoomFactor_ + zoomInc_); }
+void TRptRenderPreview::zoomIn() {
+    setZoomFactor(zoomFactor_ + zoomInc_);
+}
 
 void TRptRenderPreview::zoomOut() {
     if (zoomFactor_ > zoomInc_)
@@ -200,7 +206,9 @@ void TRptRenderPreview::beginPage(const RptPageInfo& page) {
     TRptRenderCanvas::beginPage(page);
 }
 
-void TRptRenderPreview::endPage() { finishPicture(); }
+void TRptRenderPreview::endPage() {
+    finishPicture();
+}
 
 void TRptRenderPreview::finishPicture() {
     if (!previewPainter.isActive())

@@ -6,9 +6,9 @@
 // One stream reader serves every page request while the stream stays the
 // same, so that it remembers where the pages lie and a request never walks
 // the whole stream again.
-#include "report/system/RptSystemTypes.h"
 #include "report/preview/PreviewGeometry.h"
 #include "report/stream/TRptRenderCanvas.h"
+#include "report/system/RptSystemTypes.h"
 
 #include <QImage>
 #include <QPainter>

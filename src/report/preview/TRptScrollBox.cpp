@@ -50,11 +50,17 @@ RptScrollBoxMetrics TRptScrollBox::metrics() const {
     return m;
 }
 
-double TRptScrollBox::pixelsPerInch() const { return logicalDpiY(); }
+double TRptScrollBox::pixelsPerInch() const {
+    return logicalDpiY();
+}
 
-double TRptScrollBox::devicePixelRatio() const { return devicePixelRatioF(); }
+double TRptScrollBox::devicePixelRatio() const {
+    return devicePixelRatioF();
+}
 
-QColor TRptScrollBox::color() const { return viewport()->palette().color(QPalette::Window); }
+QColor TRptScrollBox::color() const {
+    return viewport()->palette().color(QPalette::Window);
+}
 
 QPoint TRptScrollBox::scrollPosition() const {
     return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
@@ -80,8 +86,12 @@ void TRptScrollBox::setPicture(const QImage& image) {
     picture_->update();
 }
 
-QWidget* TRptScrollBox::picture() const { return picture_; }
+QWidget* TRptScrollBox::picture() const {
+    return picture_;
+}
 
-QImage TRptScrollBox::pictureImage() const { return picture_ ? picture_->image : QImage(); }
+QImage TRptScrollBox::pictureImage() const {
+    return picture_ ? picture_->image : QImage();
+}
 
 } // namespace zamt
