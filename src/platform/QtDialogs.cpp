@@ -11,8 +11,15 @@ namespace zamt {
 QString qtNameFilter(const QString& filter) {
     QStringList entries;
     const QStringList parts = filter.split(QLatin1Char('|'));
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
-        entries << QStringLiteral("%1 (%2)").arg(parts[i], QString(parts[i + 1]).replace(';', ' '));
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString patterns =
+            QStringLiteral("(%1)").arg(QString(parts[i + 1]).replace(';', ' '));
+        // A caption that shows its patterns already ("Report Snapshot Files
+        // (*.rps)") is not given them twice.
+        entries << (parts[i].endsWith(patterns, Qt::CaseInsensitive)
+                        ? parts[i]
+                        : parts[i] + QLatin1Char(' ') + patterns);
+    }
     return entries.join(QStringLiteral(";;"));
 }
 
