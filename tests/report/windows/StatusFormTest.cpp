@@ -26,7 +26,7 @@ TRptStatusForm* shownStatusForm() {
 }
 
 // A run with the built-in windows but no printer; the set-up is accepted as
-// it stands.
+// it stands, and the preview, which would wait for its user, is left out.
 struct WindowRun {
     NoCupsServer noPrinters;
     PrivateTempFolder temp;
@@ -40,6 +40,7 @@ struct WindowRun {
         installReportWindows();
         system.configureForRun({});
         system.OverrideSetup = [](TRptSystem&, TOverrideMode, QObject*&) {};
+        system.OverridePreview = [](TRptSystem&, TOverrideMode, QObject*&) {};
     }
     ~WindowRun() {
         installRptSystemPlatform(std::move(previous));
