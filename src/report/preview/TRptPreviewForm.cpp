@@ -6,6 +6,7 @@
 #include "report/preview/PreviewNavigation.h"
 #include "report/preview/TRptScrollBox.h"
 #include "report/windows/RptWindowFonts.h"
+#include "report/windows/TRptRenderPrinter.h"
 
 #include <QAction>
 #include <QApplication>
