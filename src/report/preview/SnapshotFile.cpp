@@ -1,6 +1,7 @@
 #include "report/preview/SnapshotFile.h"
 
 #include "platform/AppError.h"
+#include "report/common/RptTranslate.h"
 
 #include <QFileInfo>
 #include <QIODevice>
@@ -10,7 +11,7 @@ namespace zamt {
 namespace {
 
 [[noreturn]] void cannotCreate(const QString& path, const QString& reason) {
-    throw AppError(QStringLiteral("Cannot create file \"%1\". %2")
+    throw AppError(rptTranslate(QStringLiteral("Cannot create file \"%1\". %2"))
                        .arg(QFileInfo(path).absoluteFilePath(), reason));
 }
 
@@ -26,7 +27,7 @@ KeepStreamPosition::~KeepStreamPosition() {
 void saveSnapshot(QIODevice* stream, const QString& path) {
     const KeepStreamPosition keep(*stream);
     if (!stream->seek(0))
-        throw AppError(QStringLiteral("Stream read error"));
+        throw AppError(rptTranslate(QStringLiteral("Stream read error")));
     QSaveFile out(path);
     out.setDirectWriteFallback(true);
     if (QFileInfo(path).isDir() || !out.open(QIODevice::WriteOnly))
@@ -38,9 +39,9 @@ void saveSnapshot(QIODevice* stream, const QString& path) {
     for (qint64 done = 0; done < size;) {
         const qint64 got = stream->read(buffer.data(), std::min(Chunk, size - done));
         if (got <= 0)
-            throw AppError(QStringLiteral("Stream read error"));
+            throw AppError(rptTranslate(QStringLiteral("Stream read error")));
         if (out.write(buffer.constData(), got) != got)
-            throw AppError(QStringLiteral("Stream write error"));
+            throw AppError(rptTranslate(QStringLiteral("Stream write error")));
         done += got;
     }
     if (!out.commit())

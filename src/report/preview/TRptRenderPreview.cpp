@@ -2,6 +2,7 @@
 
 #include "platform/AppError.h"
 #include "platform/WaitCursor.h"
+#include "report/common/RptTranslate.h"
 #include "report/preview/PreviewFrame.h"
 #include "report/preview/PreviewNavigation.h"
 #include "report/preview/RptPreviewView.h"
@@ -18,7 +19,8 @@ constexpr qint64 MaxPicturePixels = qint64(1) << 26;
 constexpr int MaxPictureSide = 32767;
 
 [[noreturn]] void noScrollBox() {
-    throw AppError(QStringLiteral("ScrollBox must be assigned for RenderPreview component"));
+    throw AppError(
+        rptTranslate(QStringLiteral("ScrollBox must be assigned for RenderPreview component")));
 }
 
 // A paper size from a damaged stream may be anything.
@@ -175,7 +177,7 @@ void TRptRenderPreview::beginPage(const RptPageInfo& page) {
     const QSize device(rptRound(size.width() * pixelRatio_), rptRound(size.height() * pixelRatio_));
     if (device.width() > MaxPictureSide || device.height() > MaxPictureSide ||
         qint64(device.width()) * device.height() > MaxPicturePixels)
-        throw AppError(QStringLiteral("Page %1 is too large to show at %2 percent.")
+        throw AppError(rptTranslate(QStringLiteral("Page %1 is too large to show at %2 percent."))
                            .arg(page.index)
                            .arg(zoomText(zoomFactor_)));
 
