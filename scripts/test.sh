@@ -18,7 +18,7 @@ cmake -S . -B build-asan "${common[@]}" -DCMAKE_CXX_FLAGS="-O1 -g1" \
   -DZAMT_SANITIZE=ON -DZAMT_WIDGETS=OFF >/dev/null
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir build-asan -j"$jobs" --output-on-failure
+  ctest --test-dir build-asan -j"$jobs" --output-on-failure --timeout 300
 
 echo "== Fuzzing the page stream and report project readers =="
 CC=clang CXX=clang++ cmake -S . -B build-fuzz "${common[@]}" -DCMAKE_CXX_FLAGS="-O1 -g1" \
@@ -33,4 +33,4 @@ cmake --build build -j"$jobs" --target zamt05
 echo "== All tests =="
 cmake -S . -B build-tests "${common[@]}" -DCMAKE_CXX_FLAGS="-O0" >/dev/null
 cmake --build build-tests -j"$jobs"
-ctest --test-dir build-tests -j"$jobs" --output-on-failure
+ctest --test-dir build-tests -j"$jobs" --output-on-failure --timeout 300

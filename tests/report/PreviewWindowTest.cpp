@@ -3,6 +3,7 @@
 #include "PreviewTestSupport.h"
 #include "StreamBytes.h"
 #include "platform/AppError.h"
+#include "report/pdf/TRptRenderPDF.h"
 #include "report/preview/PreviewIcons.h"
 #include "report/preview/TRptPreviewForm.h"
 #include "report/preview/TRptScrollBox.h"
@@ -630,6 +631,24 @@ TEST_F(PreviewSaveTest, LaterEntriesConvertThroughTheirFormat) {
     saveAs(target, 1 + int(RptOutputFormats::instance().active().size()));
     EXPECT_EQ(test::readFile(target), "MKC:" + stream);
     EXPECT_TRUE(services.boxes.shown.empty());
+}
+
+TEST_F(PreviewWindowTest, SaveAsWithThePdfFilterWritesAPdfDocument) {
+    TRptRenderFile& pdf = RptOutputFormats::instance().add(std::make_unique<TRptRenderPDF>());
+    open(test::numberedPages(3));
+    const QString target = dir.file(QStringLiteral("passport.pdf"));
+    services.dialogs.saveAnswers.push_back(SaveFileAnswer{target, 2});
+    test::focus(pageEdit());
+    key(Qt::Key_S, Qt::ControlModifier);
+    RptOutputFormats::instance().remove(&pdf);
+    ASSERT_EQ(services.dialogs.saveRequests.size(), 1u);
+    EXPECT_EQ(services.dialogs.saveRequests[0].filter,
+              QStringLiteral("Report Snapshot Files (*.rps)|*.rps|PDF Document (PDF)|*.pdf"));
+    EXPECT_TRUE(services.boxes.shown.empty());
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {target});
+    ASSERT_TRUE(info.waitForFinished(30000));
+    EXPECT_TRUE(info.readAllStandardOutput().contains("Pages:           3"));
 }
 
 TEST_F(PreviewSaveTest, FailuresAreShownWithThePositionAndCursorBack) {
