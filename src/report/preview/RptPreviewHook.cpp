@@ -5,6 +5,7 @@
 #include "report/preview/TRptPreviewForm.h"
 #include "report/system/TRptSystem.h"
 #include "report/windows/ReportWindows.h"
+#include "report/windows/RptHookWindow.h"
 
 #include <QCoreApplication>
 
@@ -41,12 +42,9 @@ void rptPreviewHook(TRptSystem& system, TOverrideMode mode, QObject*& window) {
     auto* form = qobject_cast<TRptPreviewForm*>(window);
     switch (mode) {
     case TOverrideMode::omCreate:
-        form = new TRptPreviewForm();
-        form->setWindowTitle(rptTranslate(system.TitlePreview));
+        form = createHookWindow<TRptPreviewForm>(system, system.TitlePreview, window);
         form->resize(system.SystemPreview.FormWidth, system.SystemPreview.FormHeight);
         form->setWindowState(windowState(system.SystemPreview.FormState));
-        form->ReportSystem = &system;
-        window = form;
         break;
     case TOverrideMode::omShow:
         if (!form)
@@ -72,8 +70,7 @@ void rptPreviewHook(TRptSystem& system, TOverrideMode mode, QObject*& window) {
         closeFilersFile(system, *form);
         break;
     case TOverrideMode::omFree:
-        delete window;
-        window = nullptr;
+        freeHookWindow(window);
         break;
     }
 }

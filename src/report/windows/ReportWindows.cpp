@@ -2,6 +2,7 @@
 
 #include "report/common/RptTranslate.h"
 #include "report/system/TRptSystem.h"
+#include "report/windows/RptHookWindow.h"
 #include "report/windows/TRptPrinterDevice.h"
 #include "report/windows/TRptRenderPrinter.h"
 #include "report/windows/TRptSetupForm.h"
@@ -47,10 +48,7 @@ void rptSetupHook(TRptSystem& system, TOverrideMode mode, QObject*& window) {
     auto* form = qobject_cast<TRptSetupForm*>(window);
     switch (mode) {
     case TOverrideMode::omCreate:
-        form = new TRptSetupForm();
-        form->setWindowTitle(rptTranslate(system.TitleSetup));
-        form->ReportSystem = &system;
-        window = form;
+        createHookWindow<TRptSetupForm>(system, system.TitleSetup, window);
         break;
     case TOverrideMode::omShow:
         if (!form)
@@ -62,8 +60,7 @@ void rptSetupHook(TRptSystem& system, TOverrideMode mode, QObject*& window) {
     case TOverrideMode::omWait:
         break;
     case TOverrideMode::omFree:
-        delete window;
-        window = nullptr;
+        freeHookWindow(window);
         break;
     }
 }
@@ -74,10 +71,7 @@ void rptStatusHook(TRptSystem& system, TOverrideMode mode, QObject*& window) {
     auto* form = qobject_cast<TRptStatusForm*>(window);
     switch (mode) {
     case TOverrideMode::omCreate:
-        form = new TRptStatusForm();
-        form->setWindowTitle(rptTranslate(system.TitleStatus));
-        form->ReportSystem = &system;
-        window = form;
+        createHookWindow<TRptStatusForm>(system, system.TitleStatus, window);
         break;
     case TOverrideMode::omShow:
         if (!form)
@@ -97,8 +91,7 @@ void rptStatusHook(TRptSystem& system, TOverrideMode mode, QObject*& window) {
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         break;
     case TOverrideMode::omFree:
-        delete window;
-        window = nullptr;
+        freeHookWindow(window);
         break;
     }
 }
