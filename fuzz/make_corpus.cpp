@@ -2,7 +2,7 @@
 // the writer and hand-made ones in the older layouts, one file each.
 //   fuzz_make_corpus DIR
 #include "SeedFiles.h"
-#include "report/StreamBytes.h"
+#include "report/stream/StreamBytes.h"
 #include "report/stream/TRptStreamWriter.h"
 
 #include <QBuffer>

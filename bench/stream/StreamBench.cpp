@@ -3,7 +3,7 @@
 // page requests, and painting one page into a 96-ppi image at 100%.
 //   bench_stream [--benchmark_filter=...]
 #include "common/PassportReport.h"
-#include "report/StreamBytes.h"
+#include "report/stream/StreamBytes.h"
 #include "report/stream/RptTransform.h"
 #include "report/stream/TRptRender.h"
 #include "report/stream/TRptRenderCanvas.h"

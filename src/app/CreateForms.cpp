@@ -2,9 +2,9 @@
 
 #include "app/TForm1.h"
 #include "app/TForm6.h"
-#include "calc/TForm2.h"
-#include "calc/TForm3.h"
-#include "calc/TForm9.h"
+#include "measure/TForm2.h"
+#include "measure/TForm3.h"
+#include "measure/TForm9.h"
 
 namespace zamt {
 

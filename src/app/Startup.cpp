@@ -8,6 +8,7 @@
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtTranslations.h"
 #include "report/pdf/TRptRenderPDF.h"
+#include "report/preview/RptPreviewHook.h"
 #include "report/windows/ReportWindows.h"
 
 #include <QApplication>
@@ -23,7 +24,7 @@ void startProgram() {
     initDecimalSeparator();
     installMessageBoxes(std::make_unique<QtMessageBoxes>());
     installDialogs(std::make_unique<QtDialogs>());
-    installReportWindows();
+    installReportWindows(rptPreviewHook);
     RptOutputFormats::instance().add(std::make_unique<TRptRenderPDF>());
     createForms();
     Form1->show();

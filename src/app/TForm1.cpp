@@ -3,7 +3,7 @@
 #include "app/DisplayedLines.h"
 #include "app/TForm6.h"
 #include "app/TextFile.h"
-#include "calc/TForm2.h"
+#include "measure/TForm2.h"
 #include "look/Forms.h"
 #include "look/WindowLook.h"
 #include "platform/HandlerGuard.h"

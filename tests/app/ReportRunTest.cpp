@@ -7,6 +7,7 @@
 #include "app/TForm1.h"
 #include "platform/CodePage.h"
 #include "report/pdf/TRptRenderPDF.h"
+#include "report/preview/RptPreviewHook.h"
 #include "report/preview/TRptPreviewForm.h"
 #include "report/stream/TRptRender.h"
 #include "report/stream/TRptStreamReader.h"
@@ -52,6 +53,7 @@ SnapshotTexts snapshotTexts(const QString& path) {
 class ReportRun : public Printing {
 protected:
     void SetUp() override {
+        previewHook = rptPreviewHook;
         Printing::SetUp();
         if (IsSkipped())
             return;

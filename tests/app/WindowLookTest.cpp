@@ -3,9 +3,9 @@
 #include "app/CreateForms.h"
 #include "app/TForm1.h"
 #include "app/TForm6.h"
-#include "calc/TForm2.h"
-#include "calc/TForm3.h"
-#include "calc/TForm9.h"
+#include "measure/TForm2.h"
+#include "measure/TForm3.h"
+#include "measure/TForm9.h"
 #include "platform/QtTranslations.h"
 #include "report/windows/TRptSetupForm.h"
 #include "report/windows/TRptStatusForm.h"
@@ -37,10 +37,10 @@ TEST_F(WindowLookTest, EveryCaptionFitsItsBox) {
         const char* layout;
     } windows[] = {
         {Form1, "src/app/TForm1.ui"},
-        {Form2, "src/calc/TForm2.ui"},
-        {Form3, "src/calc/TForm3.ui"},
+        {Form2, "src/measure/TForm2.ui"},
+        {Form3, "src/measure/TForm3.ui"},
         {Form6, "src/app/TForm6.ui"},
-        {Form9, "src/calc/TForm9.ui"},
+        {Form9, "src/measure/TForm9.ui"},
         {&setup, "src/report/windows/TRptSetupForm.ui"},
         {&status, "src/report/windows/TRptStatusForm.ui"},
     };

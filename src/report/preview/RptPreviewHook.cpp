@@ -1,10 +1,9 @@
-// The report system's built-in preview hook: the preview window for one
-// report run.
+#include "report/preview/RptPreviewHook.h"
+
 #include "report/common/RptTranslate.h"
 #include "report/preview/RptPreviewSettings.h"
 #include "report/preview/TRptPreviewForm.h"
 #include "report/system/TRptSystem.h"
-#include "report/windows/ReportWindows.h"
 #include "report/windows/RptHookWindow.h"
 
 #include <QCoreApplication>

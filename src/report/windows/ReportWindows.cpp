@@ -16,6 +16,7 @@ namespace {
 
 class WindowsPlatform : public RptSystemPlatform {
 public:
+    explicit WindowsPlatform(TRptSystemEvent previewHook) : previewHook_(std::move(previewHook)) {}
     RptPrinter* printer() override { return &TRptPrinterDevice::instance(); }
     void setupWindow(TRptSystem& s, TOverrideMode m, QObject*& w) override {
         rptSetupHook(s, m, w);
@@ -24,7 +25,8 @@ public:
         rptStatusHook(s, m, w);
     }
     void previewWindow(TRptSystem& s, TOverrideMode m, QObject*& w) override {
-        rptPreviewHook(s, m, w);
+        if (previewHook_)
+            previewHook_(s, m, w);
     }
     void print(TRptSystem& system, QIODevice& stream) override {
         TRptRenderPrinter renderer;
@@ -36,12 +38,15 @@ public:
             renderer.OutputFileName = system.OutputFileName;
         renderer.print();
     }
+
+private:
+    TRptSystemEvent previewHook_;
 };
 
 } // namespace
 
-void installReportWindows() {
-    installRptSystemPlatform(std::make_unique<WindowsPlatform>());
+void installReportWindows(TRptSystemEvent previewHook) {
+    installRptSystemPlatform(std::make_unique<WindowsPlatform>(std::move(previewHook)));
 }
 
 void rptSetupHook(TRptSystem& system, TOverrideMode mode, QObject*& window) {

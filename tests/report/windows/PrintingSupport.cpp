@@ -14,7 +14,7 @@ void Printing::SetUp() {
         return;
     services = std::make_unique<ScriptedServices>();
     previous = installRptSystemPlatform(nullptr);
-    installReportWindows();
+    installReportWindows(previewHook);
 }
 
 void Printing::startServer(CupsServer::Options options) {

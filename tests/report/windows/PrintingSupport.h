@@ -1,7 +1,7 @@
 #pragma once
 // The fixture of the printing tests: a CUPS server of the test's own with a
 // cups-pdf queue "pdf" as its default printer, the report windows installed
-// and the printer device made anew.
+// (with the preview hook a fixture gives) and the printer device made anew.
 #include "../system/SystemRunSupport.h"
 #include "report/system/RptSystemPlatform.h"
 #include "support/CupsServer.h"
@@ -26,6 +26,8 @@ protected:
     std::unique_ptr<CupsServer> cups;
     std::unique_ptr<ScriptedServices> services;
     std::unique_ptr<RptSystemPlatform> previous;
+    // The preview window of the runs, set by fixtures that show it.
+    TRptSystemEvent previewHook;
 };
 
 // A page stream of `pages` pages, each with "page n" at one inch.

@@ -93,7 +93,7 @@ TEST(SetupForm, BuiltInHookCancelledByEscEndsTheRun) {
     PrivateTempFolder temp;
     ScriptedServices services;
     auto previous = installRptSystemPlatform(nullptr);
-    installReportWindows();
+    installReportWindows({});
     TRptSystem system;
     system.configureForRun({});
     bool produced = false;

@@ -37,7 +37,7 @@ struct WindowRun {
     WindowRun() {
         TRptPrinterDevice::reset();
         previous = installRptSystemPlatform(nullptr);
-        installReportWindows();
+        installReportWindows({});
         system.configureForRun({});
         system.OverrideSetup = [](TRptSystem&, TOverrideMode, QObject*&) {};
         system.OverridePreview = [](TRptSystem&, TOverrideMode, QObject*&) {};

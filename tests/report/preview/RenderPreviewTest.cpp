@@ -2,8 +2,8 @@
 // page (shadow, paper, grid, records), its placement, the zoom setter, the
 // order of its steps, and what it does with damaged streams.
 #include "PreviewTestSupport.h"
-#include "StreamBytes.h"
-#include "StreamTestSupport.h"
+#include "../stream/StreamBytes.h"
+#include "../stream/StreamTestSupport.h"
 #include "platform/AppError.h"
 #include "report/preview/RptPreviewSettings.h"
 #include "report/preview/TRptRenderPreview.h"

@@ -3,6 +3,7 @@
 // with it.
 #include "../system/SystemRunSupport.h"
 #include "platform/AppError.h"
+#include "report/preview/RptPreviewHook.h"
 #include "report/preview/TRptPreviewForm.h"
 #include "report/windows/ReportWindows.h"
 #include "report/windows/TRptPrinterDevice.h"
@@ -32,7 +33,7 @@ struct PreviewRun {
     PreviewRun() {
         TRptPrinterDevice::reset();
         previous = installRptSystemPlatform(nullptr);
-        installReportWindows();
+        installReportWindows(rptPreviewHook);
         system.configureForRun({});
         system.OverrideSetup = [](TRptSystem&, TOverrideMode, QObject*&) {};
         system.OverrideStatus = [](TRptSystem&, TOverrideMode, QObject*&) {};

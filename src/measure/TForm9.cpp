@@ -1,4 +1,4 @@
-#include "calc/TForm9.h"
+#include "measure/TForm9.h"
 
 #include "look/WindowLook.h"
 #include "platform/HandlerGuard.h"

@@ -1,7 +1,7 @@
-#include "calc/TForm2.h"
+#include "measure/TForm2.h"
 
 #include "calc/KeyFilter.h"
-#include "calc/TForm3.h"
+#include "measure/TForm3.h"
 #include "look/Forms.h"
 #include "look/KeyPressRouter.h"
 #include "look/WindowLook.h"

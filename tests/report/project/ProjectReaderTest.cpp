@@ -1,5 +1,5 @@
 #include "ProjectTestSupport.h"
-#include "StreamTestSupport.h"
+#include "../stream/StreamTestSupport.h"
 #include "platform/CodePage.h"
 #include "report/project/RptProjectFile.h"
 #include "report/project/RptProjectXml.h"

@@ -1,6 +1,6 @@
 // Print from the preview window on a CUPS PDF queue of the test's own: the
 // set-up window in print-from-preview mode, then the stream on the printer.
-#include "PrintingSupport.h"
+#include "../windows/PrintingSupport.h"
 #include "report/preview/TRptPreviewForm.h"
 #include "report/system/TRptSystem.h"
 #include "report/windows/TRptPrinterDevice.h"

@@ -1,5 +1,5 @@
 // Page streams converted into PDF documents, read back with poppler's tools.
-#include "StreamTestSupport.h"
+#include "../stream/StreamTestSupport.h"
 #include "platform/AppError.h"
 #include "platform/CodePage.h"
 #include "report/pdf/TRptRenderPDF.h"

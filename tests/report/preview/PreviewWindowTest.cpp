@@ -1,7 +1,7 @@
 // The preview window on the offscreen platform: its controls and actions,
 // paging, zoom, the key table, the edit boxes and Open.
 #include "PreviewTestSupport.h"
-#include "StreamBytes.h"
+#include "../stream/StreamBytes.h"
 #include "platform/AppError.h"
 #include "report/pdf/TRptRenderPDF.h"
 #include "report/preview/PreviewIcons.h"

@@ -1,5 +1,5 @@
 #include "RptDump.h"
-#include "StreamTestSupport.h"
+#include "../../report/stream/StreamTestSupport.h"
 #include "platform/CodePage.h"
 #include "support/TempDir.h"
 

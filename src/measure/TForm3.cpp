@@ -1,10 +1,10 @@
-#include "calc/TForm3.h"
+#include "measure/TForm3.h"
 
 #include "calc/FloatFaults.h"
 #include "calc/KeyFilter.h"
 #include "calc/NumberText.h"
-#include "calc/TForm2.h"
-#include "calc/TForm9.h"
+#include "measure/TForm2.h"
+#include "measure/TForm9.h"
 #include "look/Forms.h"
 #include "look/KeyPressRouter.h"
 #include "look/WindowLook.h"

@@ -1,7 +1,7 @@
 #include "report/project/TRptProject.h"
 
 #include "ProjectTestSupport.h"
-#include "StreamTestSupport.h"
+#include "../stream/StreamTestSupport.h"
 #include "platform/AppError.h"
 #include "report/project/RptProjectFile.h"
 #include "support/TempDir.h"

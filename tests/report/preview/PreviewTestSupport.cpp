@@ -1,7 +1,7 @@
 #include "PreviewTestSupport.h"
 
-#include "StreamBytes.h"
-#include "StreamTestSupport.h"
+#include "../stream/StreamBytes.h"
+#include "../stream/StreamTestSupport.h"
 
 namespace zamt::test {
 

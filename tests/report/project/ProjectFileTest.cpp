@@ -1,6 +1,6 @@
 #include "DefaultProject.h"
 #include "ProjectTestSupport.h"
-#include "StreamTestSupport.h"
+#include "../stream/StreamTestSupport.h"
 #include "platform/CodePage.h"
 #include "report/project/RptPageNotation.h"
 #include "report/project/RptPaper.h"
