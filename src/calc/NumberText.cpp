@@ -1,16 +1,13 @@
 #include "calc/NumberText.h"
 
 #include "calc/FloatFaults.h"
+#include "platform/CLocaleNumber.h"
 #include "platform/CodePage.h"
 #include "platform/DecimalSeparator.h"
 
 #include <algorithm>
 #include <charconv>
-#include <cerrno>
-#include <clocale>
 #include <cmath>
-#include <cstdlib>
-#include <locale.h>
 
 namespace zamt {
 namespace {
@@ -67,19 +64,13 @@ bool normalise(std::string_view text, char separator, std::string& out) {
     return i == n;
 }
 
-locale_t cLocale() {
-    static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    return locale;
-}
-
 } // namespace
 
 double ParseNumber(std::string_view text, char separator) {
     std::string normalised;
     if (!normalise(text, separator, normalised))
         conversionError(text);
-    errno = 0;
-    const long double value = strtold_l(normalised.c_str(), nullptr, cLocale());
+    const long double value = cLocaleNumber(normalised);
     if (std::isinf(value))
         conversionError(text);
     return fp::store(value);

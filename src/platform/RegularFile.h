@@ -2,8 +2,10 @@
 // Opening a file of the user's for reading: only regular files, and never
 // waiting on a named pipe or a device that was given the name.
 #include <QString>
+#include <cstdint>
 #include <memory>
-#include <sys/stat.h>
+#include <optional>
+#include <string>
 
 class QFile;
 
@@ -14,11 +16,12 @@ namespace zamt {
 // The same with the system's text for errno `error`.
 [[noreturn]] void throwCannotOpen(const QString& path, int error);
 
-// A descriptor open for reading, and the file's state in `info`. Pipes,
+// The file's bytes, read whole, or nothing when it holds more than `limit`
+// bytes (whatever size its folder entry claims, as in /proc). Pipes,
 // devices, sockets and folders are refused ("Not a regular file: a named
 // pipe" and the like), also when the name was given to one between the
 // check and the opening.
-int openRegularFile(const QString& path, struct stat& info);
+std::optional<std::string> readRegularFile(const QString& path, std::int64_t limit);
 
 // The file as a QFile open for reading; writing stays with others, but the
 // file is only read through it.

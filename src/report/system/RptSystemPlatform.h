@@ -1,9 +1,9 @@
 #pragma once
 // What a report system needs from the program around it: the printer
 // device, the built-in set-up, status and preview windows, and printing.
-// Without the windows library nothing is installed: there is no printer,
-// the set-up is taken as it stands, and no window is shown. The windows
-// library installs the real ones (installReportWindows()).
+// Until the program installs the report windows (installReportWindows() at
+// start-up) there is no printer, the set-up is taken as it stands, and no
+// window is shown.
 #include "report/system/RptSystemTypes.h"
 
 #include <functional>
