@@ -23,6 +23,32 @@ QString qtNameFilter(const QString& filter) {
     return entries.join(QStringLiteral(";;"));
 }
 
+namespace {
+
+// For each "caption|patterns" pair, the extension its first pattern gives a
+// name typed without one: "pdf" for "*.pdf", none for "*.*" or "*".
+QStringList patternExtensions(const QString& filter) {
+    QStringList extensions;
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString first = parts[i + 1].section(QLatin1Char(';'), 0, 0).trimmed();
+        QString extension = first.startsWith(QStringLiteral("*.")) ? first.mid(2) : QString();
+        for (const QChar wildcard : {u'*', u'?', u'['})
+            if (extension.contains(wildcard))
+                extension.clear();
+        extensions << extension;
+    }
+    return extensions;
+}
+
+QString withoutDot(QString extension) {
+    if (extension.startsWith(QLatin1Char('.')))
+        extension.remove(0, 1);
+    return extension;
+}
+
+} // namespace
+
 std::optional<QString> QtDialogs::openFile(QWidget* parent, const OpenFileRequest& request) {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -30,10 +56,7 @@ std::optional<QString> QtDialogs::openFile(QWidget* parent, const OpenFileReques
     if (!request.title.isEmpty())
         dialog.setWindowTitle(request.title);
     dialog.setNameFilter(qtNameFilter(request.filter));
-    QString extension = request.defaultExtension;
-    if (extension.startsWith(QLatin1Char('.')))
-        extension.remove(0, 1);
-    dialog.setDefaultSuffix(extension);
+    dialog.setDefaultSuffix(withoutDot(request.defaultExtension));
     if (!request.initialDir.isEmpty())
         dialog.setDirectory(request.initialDir);
     if (!request.fileName.isEmpty())
@@ -53,10 +76,19 @@ std::optional<SaveFileAnswer> QtDialogs::saveFile(QWidget* parent, const SaveFil
     dialog.setNameFilters(filters);
     if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
         dialog.selectNameFilter(filters[request.filterIndex - 1]);
-    QString extension = request.defaultExtension;
-    if (extension.startsWith(QLatin1Char('.')))
-        extension.remove(0, 1);
-    dialog.setDefaultSuffix(extension);
+    // A name typed without an extension gets the one of the filter selected
+    // when it has one of its own ("passport" with "*.pdf" is passport.pdf),
+    // else the request's; without a default extension it gets none.
+    const QString fallback = withoutDot(request.defaultExtension);
+    const QStringList extensions = patternExtensions(request.filter);
+    const auto followFilter = [&dialog, &filters, &extensions, &fallback](const QString& chosen) {
+        if (fallback.isEmpty())
+            return;
+        const QString own = extensions.value(filters.indexOf(chosen));
+        dialog.setDefaultSuffix(own.isEmpty() ? fallback : own);
+    };
+    followFilter(dialog.selectedNameFilter());
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, followFilter);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);

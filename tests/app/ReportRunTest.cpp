@@ -103,6 +103,28 @@ protected:
         test::child<QComboBox>(setup, "cboxFormat")->setCurrentIndex(format);
         test::child<QPushButton>(setup, "bbtnOK")->click();
     }
+    // Presses "отчет", takes the preview in the set-up window and, once the
+    // preview is the window in front (after the generation), hands it to
+    // `act`, which closes it.
+    void runToPreview(const std::function<void(TRptPreviewForm* preview)>& act) {
+        bool previewed = false;
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* preview = qobject_cast<TRptPreviewForm*>(QApplication::activeModalWidget());
+            if (!preview)
+                return;
+            poll.stop();
+            previewed = true;
+            act(preview);
+        });
+        runReport([&](QWidget* setup) {
+            EXPECT_TRUE(test::child<QRadioButton>(setup, "PreviewRB")->isChecked());
+            poll.start();
+            test::child<QPushButton>(setup, "bbtnOK")->click();
+        });
+        EXPECT_TRUE(previewed);
+    }
     // The record's 30 lines as the text view shows them.
     static std::vector<std::string> recordLines() {
         std::vector<std::string> lines;
@@ -111,6 +133,18 @@ protected:
         for (size_t end; (end = record.find("\r\n", start)) != std::string::npos; start = end + 2)
             lines.push_back(record.substr(start, end - start));
         return lines;
+    }
+    // Every line of the record is found in the text, in order.
+    static void expectRowsInOrder(const QString& text) {
+        const QString plain = text.simplified();
+        qsizetype at = 0;
+        for (const std::string& line : recordLines()) {
+            const QString row = fromCp1251(line).simplified();
+            const qsizetype found = plain.indexOf(row, at);
+            EXPECT_GE(found, at) << "row missing or out of order: " << row.toStdString();
+            if (found >= 0)
+                at = found;
+        }
     }
 
     TempDir folder;
@@ -131,14 +165,7 @@ TEST_F(ReportRun, TheWorkedExampleRecordPrintsEveryRowInOrder) {
     ASSERT_EQ(cups->waitForPdfs(1).size(), 1);
     ASSERT_EQ(cups->jobDocuments().size(), 1);
     const QString text = CupsServer::pdfText(cups->jobDocuments()[0]);
-    qsizetype at = 0;
-    for (const std::string& line : recordLines()) {
-        const QString row = fromCp1251(line).simplified();
-        const qsizetype found = text.simplified().indexOf(row, at);
-        EXPECT_GE(found, at) << "row missing or out of order: " << row.toStdString();
-        if (found >= 0)
-            at = found;
-    }
+    expectRowsInOrder(text);
     EXPECT_TRUE(text.contains(QString::fromUtf8("Страница 1 из 1"))) << text.toStdString();
     EXPECT_TRUE(temp->pageFiles().isEmpty());
 }
@@ -178,32 +205,37 @@ TEST_F(ReportRun, APdfPassportHoldsEveryRowInOrder) {
     RptOutputFormats::instance().remove(RptOutputFormats::instance().active().back());
     EXPECT_EQ(offered, "PDF Document (PDF)");
     EXPECT_TRUE(services->boxes.shown.empty());
-    const QString text = CupsServer::pdfText(folder.file("passport.pdf")).simplified();
-    qsizetype at = 0;
-    for (const std::string& line : recordLines()) {
-        const QString row = fromCp1251(line).simplified();
-        const qsizetype found = text.indexOf(row, at);
-        EXPECT_GE(found, at) << "row missing or out of order: " << row.toStdString();
-        if (found >= 0)
-            at = found;
-    }
+    expectRowsInOrder(CupsServer::pdfText(folder.file("passport.pdf")));
+    EXPECT_TRUE(temp->pageFiles().isEmpty());
+}
+
+TEST_F(ReportRun, ThePreviewsSaveAsWithThePdfFilterGivesABareNameThePdfExtension) {
+    TRptRenderFile& pdf = RptOutputFormats::instance().add(std::make_unique<TRptRenderPDF>());
+    placeDefaultProject();
+    loadRecord();
+    runToPreview([&](TRptPreviewForm* preview) {
+        QWidget* focus = test::child<QLineEdit>(preview, "PageEdit");
+        test::focus(focus);
+        services->dialogs.saveAnswers.push_back(SaveFileAnswer{folder.file("passport"), 2});
+        QTest::keyClick(focus, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(focus, Qt::Key_Escape);
+    });
+    RptOutputFormats::instance().remove(&pdf);
+    EXPECT_TRUE(services->boxes.shown.empty());
+    ASSERT_EQ(services->dialogs.saveRequests.size(), 1u);
+    EXPECT_EQ(services->dialogs.saveRequests[0].filter,
+              "Report Snapshot Files (*.rps)|*.rps|PDF Document (PDF)|*.pdf");
+    EXPECT_TRUE(readFile(folder.file("passport.pdf")).startsWith("%PDF-"));
+    expectRowsInOrder(CupsServer::pdfText(folder.file("passport.pdf")));
+    EXPECT_FALSE(QFile::exists(folder.file("passport.rps")));
+    EXPECT_FALSE(QFile::exists(folder.file("passport")));
     EXPECT_TRUE(temp->pageFiles().isEmpty());
 }
 
 TEST_F(ReportRun, ThePreviewShowsTheRecordUntilEsc) {
     placeDefaultProject();
     loadRecord();
-    // The preview comes after the set-up window and the generation; it is
-    // looked for until it is the window in front.
-    bool previewed = false;
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* preview = qobject_cast<TRptPreviewForm*>(QApplication::activeModalWidget());
-        if (!preview)
-            return;
-        poll.stop();
-        previewed = true;
+    runToPreview([&](TRptPreviewForm* preview) {
         EXPECT_EQ(preview->windowTitle(), "Report Preview");
         EXPECT_EQ(preview->size(), QSize(615, 450));
         EXPECT_EQ(test::child<QLabel>(preview, "PageLabel")->text(), "of 1");
@@ -221,12 +253,6 @@ TEST_F(ReportRun, ThePreviewShowsTheRecordUntilEsc) {
         QTest::keyClick(focus, Qt::Key_S, Qt::ControlModifier);
         QTest::keyClick(focus, Qt::Key_Escape);
     });
-    runReport([&](QWidget* setup) {
-        EXPECT_TRUE(test::child<QRadioButton>(setup, "PreviewRB")->isChecked());
-        poll.start();
-        test::child<QPushButton>(setup, "bbtnOK")->click();
-    });
-    EXPECT_TRUE(previewed);
     EXPECT_TRUE(services->boxes.shown.empty());
     // The saved snapshot holds the record's rows.
     const SnapshotTexts texts = snapshotTexts(folder.file("passport.rps"));

@@ -19,6 +19,7 @@ class QToolBar;
 
 namespace zamt {
 
+struct RptOutputFormat;
 class TRptRenderPrinter;
 class TRptScrollBox;
 class TRptSystem;
@@ -82,7 +83,7 @@ private:
     bool isShortcutOfEnabledAction(const QKeyEvent* event) const;
     void selectEditTexts();
     void showStream(std::unique_ptr<QFile> file, const QString& name);
-    void saveStream(QIODevice& stream, const SaveFileAnswer& answer);
+    void saveStream(QIODevice& stream, const RptOutputFormat& format, const QString& fileName);
 
     TRptRenderPreview renderPreview_;
     // Made on the first Print: the printer device is asked for its settings.

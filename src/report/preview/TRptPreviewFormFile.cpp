@@ -8,6 +8,7 @@
 #include "report/preview/TRptPreviewForm.h"
 #include "report/stream/TRptRender.h"
 #include "report/stream/TRptStreamReader.h"
+#include "report/system/RptFormatTable.h"
 #include "report/system/TRptRenderFile.h"
 #include "report/system/TRptSystem.h"
 #include "report/windows/TRptRenderPrinter.h"
@@ -66,29 +67,28 @@ void TRptPreviewForm::actnFile_SaveExecute() {
     QIODevice* stream = renderPreview_.stream();
     if (!stream)
         return;
-    dlogSave.filter = rptTranslate(QStringLiteral("Report Snapshot Files (*.rps)|*.rps"));
-    for (const TRptRenderFile* format : RptOutputFormats::instance().active())
-        dlogSave.filter += QLatin1Char('|') + format->filter();
+    const RptFormatTable formats;
+    dlogSave.filter = formats.filter(RptFormatUse::SaveAs);
     const std::optional<SaveFileAnswer> answer = dialogs().saveFile(this, dlogSave);
     if (!answer)
         return;
     const WaitCursor wait;
-    saveStream(*stream, *answer);
+    saveStream(*stream, formats.atFilterIndex(RptFormatUse::SaveAs, answer->filterIndex),
+               answer->fileName);
 }
 
-// Entry 1 is the snapshot, the stream byte for byte; entry k of the
-// formats after it is the active format k - 1, which converts the stream.
+// The snapshot is the stream byte for byte; a rendered format converts it.
 // The stream's position is kept, also when saving fails.
-void TRptPreviewForm::saveStream(QIODevice& stream, const SaveFileAnswer& answer) {
-    const std::vector<TRptRenderFile*> formats = RptOutputFormats::instance().active();
-    const int format = answer.filterIndex - 2;
-    if (format < 0 || format >= int(formats.size())) {
-        saveSnapshot(&stream, answer.fileName);
+void TRptPreviewForm::saveStream(QIODevice& stream, const RptOutputFormat& format,
+                                 const QString& fileName) {
+    const QString target = format.fileNameFor(fileName);
+    if (!format.renderer) {
+        saveSnapshot(&stream, target);
         return;
     }
     const KeepStreamPosition keep(stream);
     stream.seek(0);
-    formats[size_t(format)]->convert(stream, answer.fileName);
+    format.renderer->convert(stream, target);
 }
 
 void TRptPreviewForm::actnFile_PrintExecute() {

@@ -132,9 +132,12 @@ void TRptSystem::Execute() {
     const RptPrinter* printer = validPrinter();
     RepeatCopies =
         printer && rptSystemPlatform().printer()->maxCopies() <= 1 && SystemPrinter.Copies > 1;
+    const RptOutputKind kind = outputKind();
     const bool noGenerate = SystemOptions.contains(TSystemOption::soNoGenerate);
-    const bool snapshot = ReportDest == TReportDest::rdFile && !DoNativeOutput && !noGenerate;
-    if ((SystemOptions.contains(TSystemOption::soUseFiler) || RepeatCopies || snapshot) &&
+    // A file that is not the printer's output is made from the page stream.
+    const bool fromStream =
+        (kind == RptOutputKind::SnapshotFile || kind == RptOutputKind::RenderedFile) && !noGenerate;
+    if ((SystemOptions.contains(TSystemOption::soUseFiler) || RepeatCopies || fromStream) &&
         SystemFiler.StreamMode == TStreamMode::smMemory) {
         runStream_ = std::make_unique<QBuffer>();
         runStream_->open(QIODevice::ReadWrite);
@@ -142,12 +145,12 @@ void TRptSystem::Execute() {
     }
 
     if (!noGenerate)
-        generate();
+        generate(kind);
     if (!Cancelled)
-        output();
+        output(kind);
 }
 
-void TRptSystem::generate() {
+void TRptSystem::generate(RptOutputKind kind) {
     Cancelled = true; // until generation has run through
     WindowScope status(*this, Window::Status);
     status.run(TOverrideMode::omCreate);
@@ -158,8 +161,7 @@ void TRptSystem::generate() {
 
         TStreamMode mode = SystemFiler.StreamMode;
         QString fileName = SystemFiler.FileName;
-        const bool toFile = ReportDest == TReportDest::rdFile && !RenderObject;
-        if (toFile && !DoNativeOutput) {
+        if (kind == RptOutputKind::SnapshotFile) {
             mode = TStreamMode::smFile;
             fileName = OutputFileName;
         }
@@ -200,9 +202,9 @@ void TRptSystem::generate() {
         } current{writer_};
         writer_ = &writer;
         configureWriter(writer, device);
-        if (toFile && DoNativeOutput)
+        if (kind == RptOutputKind::NativePrinterFile)
             writer.setOutputName(toCp1251(OutputFileName));
-        if (ReportDest == TReportDest::rdPreview)
+        if (kind == RptOutputKind::Preview)
             writer.setDeviceNames(QStringLiteral("Preview"), QStringLiteral("Preview"),
                                   QStringLiteral("Screen"));
         else
@@ -274,21 +276,25 @@ void TRptSystem::configureWriter(TRptStreamWriter& writer, RptOutputDevice& devi
     writer.setStatusText(SystemFiler.StatusText);
 }
 
-void TRptSystem::output() {
-    const bool printed = ReportDest == TReportDest::rdPrinter ||
-                         (ReportDest == TReportDest::rdFile && DoNativeOutput && !RenderObject);
-    if (printed) {
+void TRptSystem::output(RptOutputKind kind) {
+    switch (kind) {
+    case RptOutputKind::Printer:
+    case RptOutputKind::NativePrinterFile:
         printStream();
-    } else if (ReportDest == TReportDest::rdFile) {
-        if (RenderObject)
-            convertToFile();
-        // Otherwise the writer has written the snapshot file itself.
-    } else {
+        break;
+    case RptOutputKind::RenderedFile:
+        convertToFile();
+        break;
+    case RptOutputKind::SnapshotFile:
+        break; // the writer has written the file itself
+    case RptOutputKind::Preview: {
         WindowScope preview(*this, Window::Preview);
         preview.run(TOverrideMode::omCreate);
         preview.run(TOverrideMode::omShow);
         preview.run(TOverrideMode::omWait);
         preview.free();
+        break;
+    }
     }
 }
 

@@ -11,6 +11,7 @@
 // The page producer draws every page through the writer and stops as soon
 // as the writer's aborted() turns true (the user pressed Cancel).
 #include "report/system/RptOutputDevice.h"
+#include "report/system/RptOutputKind.h"
 #include "report/system/RptSystemPlatform.h"
 #include "report/system/RptSystemTypes.h"
 #include "report/system/TSystemFiler.h"
@@ -95,6 +96,10 @@ public:
     QString OutputFileName;
     bool DoNativeOutput = true;
     TRptRenderFile* RenderObject = nullptr;
+    // What the run state asks for: preview, printer or which kind of file.
+    RptOutputKind outputKind() const {
+        return rptOutputKind(ReportDest, DoNativeOutput, RenderObject);
+    }
     bool Cancelled = false;
     bool RepeatCopies = false;
 
@@ -110,9 +115,9 @@ private:
     class WindowScope;
 
     void runHook(Window window, TOverrideMode mode);
-    void generate();
+    void generate(RptOutputKind kind);
     void configureWriter(TRptStreamWriter& writer, RptOutputDevice& device);
-    void output();
+    void output(RptOutputKind kind);
     void convertToFile();
     void printStream();
     void cleanUp();

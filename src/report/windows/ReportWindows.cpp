@@ -34,7 +34,7 @@ public:
         renderer.Copies = system.SystemPrinter.Copies;
         renderer.Collate = system.SystemPrinter.Collate;
         renderer.Duplex = system.SystemPrinter.Duplex;
-        if (system.ReportDest == TReportDest::rdFile && system.DoNativeOutput)
+        if (system.outputKind() == RptOutputKind::NativePrinterFile)
             renderer.OutputFileName = system.OutputFileName;
         renderer.print();
     }

@@ -7,7 +7,6 @@
 #include "platform/CodePage.h"
 #include "platform/HandlerGuard.h"
 #include "report/common/RptTranslate.h"
-#include "report/system/TRptRenderFile.h"
 #include "report/system/TRptSystem.h"
 #include "report/windows/RptWindowFonts.h"
 #include "report/windows/TRptPrinterDevice.h"
@@ -148,20 +147,15 @@ void TRptSetupForm::FormShow() {
 }
 
 void TRptSetupForm::fillFormats() {
+    formats_ = RptFormatTable();
     ui->cboxFormat->clear();
-    QString filters;
-    for (TRptRenderFile* format : RptOutputFormats::instance().active()) {
-        ui->cboxFormat->addItem(rptTranslate(format->displayName()),
-                                QVariant::fromValue(static_cast<void*>(format)));
-        filters += QLatin1Char('|') + format->filter();
-    }
-    const QString snapshot = rptTranslate(QStringLiteral("Report Snapshot File (RPS)"));
-    const QString native = rptTranslate(QStringLiteral("Native Printer Output (PRN)"));
-    ui->cboxFormat->insertItem(0, snapshot);
-    ui->cboxFormat->insertItem(1, native);
+    for (const RptOutputFormat& format : formats_.formats())
+        ui->cboxFormat->addItem(format.caption);
     ui->cboxFormat->setCurrentIndex(-1);
-    saveFilter_ =
-        snapshot + QStringLiteral("|*.RPS|") + native + QStringLiteral("|*.PRN") + filters;
+}
+
+const RptOutputFormat& TRptSetupForm::chosenFormat() const {
+    return formats_.at(ui->cboxFormat->currentIndex());
 }
 
 void TRptSetupForm::refreshPrinterLine() {
@@ -270,7 +264,7 @@ void TRptSetupForm::editFileNameChange() {
 
 void TRptSetupForm::FileNameSBClick() {
     SaveFileRequest request;
-    request.filter = saveFilter_;
+    request.filter = saveFilter();
     request.filterIndex = saveFilterIndex_;
     request.fileName = ui->editFileName->text().trimmed();
     request.confirmOverwrite = true;
@@ -279,11 +273,12 @@ void TRptSetupForm::FileNameSBClick() {
         return;
     saveFilterIndex_ = answer->filterIndex;
     ui->editFileName->setText(answer->fileName);
-    ui->cboxFormat->setCurrentIndex(answer->filterIndex - 1);
+    ui->cboxFormat->setCurrentIndex(
+        formats_.positionOf(formats_.atFilterIndex(RptFormatUse::Setup, answer->filterIndex)));
 }
 
 void TRptSetupForm::cboxFormatChange() {
-    saveFilterIndex_ = ui->cboxFormat->currentIndex() + 1;
+    saveFilterIndex_ = formats_.filterIndexOf(RptFormatUse::Setup, chosenFormat());
 }
 
 void TRptSetupForm::AllRBClick() {
@@ -368,29 +363,11 @@ void TRptSetupForm::storeInSystem() {
         s.OutputFileName.clear();
         return;
     }
+    const RptOutputFormat& format = chosenFormat();
     s.ReportDest = TReportDest::rdFile;
-    s.OutputFileName = ui->editFileName->text().trimmed();
-    const int item = ui->cboxFormat->currentIndex();
-    const bool plainName = !s.OutputFileName.contains(QLatin1Char('.'));
-    if (item <= 0) {
-        if (plainName)
-            s.OutputFileName += QStringLiteral(".rps");
-        s.DoNativeOutput = false;
-        s.RenderObject = nullptr;
-    } else if (item == 1) {
-        if (plainName)
-            s.OutputFileName += QStringLiteral(".prn");
-        s.DoNativeOutput = true;
-        s.RenderObject = nullptr;
-    } else {
-        s.DoNativeOutput = false;
-        s.RenderObject =
-            static_cast<TRptRenderFile*>(ui->cboxFormat->itemData(item).value<void*>());
-        // Like the two fixed formats, a name without a "." gets the format's
-        // extension: "passport" becomes passport.pdf.
-        if (plainName && s.RenderObject)
-            s.OutputFileName += s.RenderObject->extension();
-    }
+    s.OutputFileName = format.fileNameFor(ui->editFileName->text());
+    s.DoNativeOutput = format.kind == RptOutputKind::NativePrinterFile;
+    s.RenderObject = format.renderer;
 }
 
 void TRptSetupForm::storeOptions() {

@@ -11,6 +11,7 @@
 //   setup.RenderPrinter = &printer;            // receives range, copies, collate, duplex
 //   if (setup.exec() == QDialog::Accepted) printer.print();
 #include "platform/Dialogs.h"
+#include "report/system/RptFormatTable.h"
 
 #include <QDialog>
 #include <memory>
@@ -37,7 +38,7 @@ public:
 
     // The save dialog's filter and filter index (from 1), as the window
     // keeps them.
-    const QString& saveFilter() const { return saveFilter_; }
+    QString saveFilter() const { return formats_.filter(RptFormatUse::Setup); }
     int saveFilterIndex() const { return saveFilterIndex_; }
 
     // Handlers.
@@ -61,6 +62,7 @@ private:
     void destinationChosen(bool printer);
     void refreshPrinterLine();
     void fillFormats();
+    const RptOutputFormat& chosenFormat() const;
     void showDestinations(bool validPrinter);
     void limitOptions(bool validPrinter);
     void storeInRenderer();
@@ -71,7 +73,8 @@ private:
 
     std::unique_ptr<Ui::TRptSetupForm> ui;
     KeyPressRouter* keys_;
-    QString saveFilter_;
+    // The formats as the list was last filled; its items are in this order.
+    RptFormatTable formats_;
     int saveFilterIndex_ = 1;
 };
 

@@ -636,8 +636,9 @@ TEST_F(PreviewSaveTest, LaterEntriesConvertThroughTheirFormat) {
 TEST_F(PreviewWindowTest, SaveAsWithThePdfFilterWritesAPdfDocument) {
     TRptRenderFile& pdf = RptOutputFormats::instance().add(std::make_unique<TRptRenderPDF>());
     open(test::numberedPages(3));
+    // A bare name gets the chosen format's extension, not the dialog's ".rps".
+    services.dialogs.saveAnswers.push_back(SaveFileAnswer{dir.file(QStringLiteral("passport")), 2});
     const QString target = dir.file(QStringLiteral("passport.pdf"));
-    services.dialogs.saveAnswers.push_back(SaveFileAnswer{target, 2});
     test::focus(pageEdit());
     key(Qt::Key_S, Qt::ControlModifier);
     RptOutputFormats::instance().remove(&pdf);
@@ -649,6 +650,8 @@ TEST_F(PreviewWindowTest, SaveAsWithThePdfFilterWritesAPdfDocument) {
     info.start(QStringLiteral("pdfinfo"), {target});
     ASSERT_TRUE(info.waitForFinished(30000));
     EXPECT_TRUE(info.readAllStandardOutput().contains("Pages:           3"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+              QStringList({QStringLiteral("passport.pdf"), QStringLiteral("report.rps")}));
 }
 
 TEST_F(PreviewSaveTest, FailuresAreShownWithThePositionAndCursorBack) {

@@ -94,7 +94,7 @@ TEST_F(SetupWindow, StoresTheFileNameWithTheFormatsExtension) {
     };
     const Case cases[] = {
         {"report", 0, "report.rps", false},    {"report", 1, "report.prn", true},
-        {" report ", 0, "report.rps", false},  {"out.v1/report", 0, "out.v1/report", false},
+        {" report ", 0, "report.rps", false},  {"out.v1/report", 0, "out.v1/report.rps", false},
         {"report.txt", 1, "report.txt", true},
     };
     for (const Case& c : cases) {
