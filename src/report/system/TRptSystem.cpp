@@ -300,11 +300,18 @@ void TRptSystem::output(RptOutputKind kind) {
 
 namespace {
 
+// A filer whose stream mode names a stream it does not have.
+[[noreturn]] void streamMissing(TStreamMode mode) {
+    const char* name = mode == TStreamMode::smMemory ? "smMemory" : "smUser";
+    throw AppError(rptTranslate(QStringLiteral("StreamMode is %1 but Stream is nil"))
+                       .arg(QLatin1String(name)));
+}
+
 // The page stream of a finished generation, read from its file or from the
 // filer's stream.
 class StreamForReading {
 public:
-    StreamForReading(const QString& fileName, QIODevice* stream) {
+    StreamForReading(const TSystemFiler& filer, const QString& fileName) {
         if (!fileName.isEmpty()) {
             file_.setFileName(fileName);
             if (!file_.open(QIODevice::ReadOnly))
@@ -313,9 +320,9 @@ public:
             device_ = &file_;
             return;
         }
-        if (!stream)
-            throw AppError(rptTranslate(QStringLiteral("StreamMode is smUser but Stream is nil")));
-        device_ = stream;
+        if (!filer.Stream)
+            streamMissing(filer.StreamMode);
+        device_ = filer.Stream;
         device_->seek(0);
     }
     QIODevice& device() { return *device_; }
@@ -328,30 +335,28 @@ private:
 } // namespace
 
 void TRptSystem::printStream() {
-    StreamForReading stream(SystemFiler.FileName, SystemFiler.Stream);
+    StreamForReading stream(SystemFiler, SystemFiler.FileName);
     rptSystemPlatform().print(*this, stream.device());
 }
 
 void TRptSystem::convertToFile() {
     switch (SystemFiler.StreamMode) {
     case TStreamMode::smMemory: {
-        if (!SystemFiler.Stream)
-            throw AppError(rptTranslate(QStringLiteral("StreamMode is smUser but Stream is nil")));
-        SystemFiler.Stream->seek(0);
+        // The renderer reads a copy of the filer's memory stream.
         QBuffer copy;
-        copy.setData(SystemFiler.Stream->readAll());
+        copy.setData(StreamForReading(SystemFiler, QString()).device().readAll());
         copy.open(QIODevice::ReadOnly);
         RenderObject->convert(copy, OutputFileName);
         break;
     }
     case TStreamMode::smUser: {
-        StreamForReading stream(QString(), SystemFiler.Stream);
+        StreamForReading stream(SystemFiler, QString());
         RenderObject->convert(stream.device(), OutputFileName);
         break;
     }
     case TStreamMode::smFile:
     case TStreamMode::smTempFile: {
-        StreamForReading stream(SystemFiler.FileName, nullptr);
+        StreamForReading stream(SystemFiler, SystemFiler.FileName);
         RenderObject->convert(stream.device(), OutputFileName);
         break;
     }

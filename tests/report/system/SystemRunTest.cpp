@@ -289,10 +289,39 @@ TEST(SystemRun, MemoryStreamServesThePreviewAndIsDroppedAfterwards) {
     EXPECT_TRUE(run.temp.pageFiles().isEmpty());
 }
 
+// A file format that writes the pages' texts, one a line.
+class PageListFormat : public TRptRenderFile {
+public:
+    QString displayName() const override { return QStringLiteral("Page list (TXT)"); }
+    QString extension() const override { return QStringLiteral(".txt"); }
+    void convert(QIODevice& stream, const QString& fileName) override {
+        QFile out(fileName);
+        if (!out.open(QIODevice::WriteOnly))
+            throw AppError("cannot write");
+        for (const std::string& page : pagesOf(stream.readAll()))
+            out.write((page + "\n").c_str());
+    }
+};
+
 TEST(SystemRun, UserStreamMustBeGiven) {
     ReportRun run(1);
     run.system.SystemFiler.StreamMode = TStreamMode::smUser;
     EXPECT_EQ(errorOf([&] { run.system.Execute(); }), "StreamMode is smUser but Stream is nil");
+
+    // Without generation a memory stream is never made; the message names
+    // the mode that lacks it.
+    ReportRun converted(1);
+    PageListFormat format;
+    converted.system.SystemFiler.StreamMode = TStreamMode::smMemory;
+    converted.system.SystemOptions += TSystemOption::soNoGenerate;
+    converted.chooseFile(converted.temp.path() + QStringLiteral("/pages.txt"));
+    const auto chooseFile = converted.log.onSetup;
+    converted.log.onSetup = [&](TRptSystem& s, TOverrideMode m) {
+        chooseFile(s, m);
+        s.RenderObject = &format;
+    };
+    EXPECT_EQ(errorOf([&] { converted.system.Execute(); }),
+              "StreamMode is smMemory but Stream is nil");
 
     ReportRun given(2);
     QBuffer stream;
@@ -322,20 +351,6 @@ TEST(SystemRun, NoGenerateShowsWhatTheFilerHolds) {
     EXPECT_EQ(pagesOf(run.previewed), Steps{"1:page 1"});
     EXPECT_TRUE(QFile::exists(earlier.file("earlier.rps"))) << "a file of the caller's stays";
 }
-
-// A file format that writes the pages' texts, one a line.
-class PageListFormat : public TRptRenderFile {
-public:
-    QString displayName() const override { return QStringLiteral("Page list (TXT)"); }
-    QString extension() const override { return QStringLiteral(".txt"); }
-    void convert(QIODevice& stream, const QString& fileName) override {
-        QFile out(fileName);
-        if (!out.open(QIODevice::WriteOnly))
-            throw AppError("cannot write");
-        for (const std::string& page : pagesOf(stream.readAll()))
-            out.write((page + "\n").c_str());
-    }
-};
 
 TEST(SystemRun, FileFormatConvertsThePageStream) {
     for (TStreamMode mode : {TStreamMode::smTempFile, TStreamMode::smMemory}) {
