@@ -17,10 +17,6 @@ const RptField* RptDataView::findField(std::string_view name) const {
     return findNamed(fields, name);
 }
 
-const RptReport* RptProjectModel::findReport(std::string_view name) const {
-    return findNamed(reports, name);
-}
-
 const RptDataView* RptProjectModel::findDataView(std::string_view name) const {
     return findNamed(dataViews, name);
 }

@@ -66,8 +66,7 @@ struct RptProjectModel {
     std::string activeReport;
     bool operator==(const RptProjectModel&) const = default;
 
-    // The report or data view of that name (compared exactly), or null.
-    const RptReport* findReport(std::string_view name) const;
+    // The data view of that name (compared exactly), or null.
     const RptDataView* findDataView(std::string_view name) const;
 };
 

@@ -81,8 +81,6 @@ public:
     void setStatusFormat(QString format) { statusFormat_ = std::move(format); }
     void setStatusText(QStringList lines) { status_.lines = std::move(lines); }
     void setDeviceNames(QString device, QString driver, QString port);
-    const QString& statusFormat() const { return statusFormat_; }
-    const QStringList& statusTextLines() const { return status_.lines; }
     // The status text for the current page.
     QString statusLine() const;
     using StatusSink = std::function<void(const QString& text)>;
@@ -103,9 +101,6 @@ public:
     void markPageInvalid();
 
     int currentPage() const { return currentPage_; }
-    int pagesOutput() const { return pagesOutput_; }
-    // Whether the current page is being written (it is inside the range).
-    bool pageOutput() const { return pageOut_; }
 
     // Drawing state.
     void setFont(const RptFont& font);

@@ -302,7 +302,8 @@ namespace {
 
 // A filer whose stream mode names a stream it does not have.
 [[noreturn]] void streamMissing(TStreamMode mode) {
-    const char* name = mode == TStreamMode::smMemory ? "smMemory" : "smUser";
+    static constexpr const char* names[] = {"smMemory", "smFile", "smUser", "smTempFile"};
+    const char* name = names[int(mode)];
     throw AppError(rptTranslate(QStringLiteral("StreamMode is %1 but Stream is nil"))
                        .arg(QLatin1String(name)));
 }
