@@ -1,11 +1,11 @@
 #include "report/preview/TRptPreviewForm.h"
 
+#include "look/WindowFonts.h"
 #include "platform/HandlerGuard.h"
 #include "report/common/RptTranslate.h"
 #include "report/preview/PreviewIcons.h"
 #include "report/preview/PreviewNavigation.h"
 #include "report/preview/TRptScrollBox.h"
-#include "report/windows/RptWindowFonts.h"
 #include "report/windows/TRptRenderPrinter.h"
 
 #include <QAction>
@@ -67,7 +67,7 @@ TRptPreviewForm::TRptPreviewForm(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setSizeGripEnabled(false);
-    setFont(rptArialFont(13));
+    setFont(windowFont(QStringLiteral("Arial"), 13));
     resize(615, 450);
 
     createActions();
