@@ -135,25 +135,6 @@ TEST(PreviewGeometry, FitToPageAndToPageWidth) {
     }
 }
 
-TEST(PreviewGeometry, ZoomFactorsStayBetween10And200) {
-    const struct {
-        double factor;
-        double expected;
-    } cases[] = {{5, 10},
-                 {9.99, 10},
-                 {10, 10},
-                 {110, 110},
-                 {195, 195},
-                 {205, 200},
-                 {500, 200},
-                 {std::numeric_limits<double>::infinity(), 200},
-                 {std::numeric_limits<double>::quiet_NaN(), 73}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.factor);
-        EXPECT_EQ(clampZoomFactor(c.factor, 73), c.expected);
-    }
-}
-
 TEST(PreviewNavigation, NextAndPreviousWrap) {
     const struct {
         int current;

@@ -97,9 +97,11 @@ TRptPreviewForm::TRptPreviewForm(QWidget* parent) : QDialog(parent) {
 
     // The renderer's values for this window; a report run's preview
     // settings follow them.
-    renderPreview_.setShadowDepth(2);
-    renderPreview_.setMarginPercent(5.0);
-    renderPreview_.setZoomFactor(100);
+    RptPreviewSettings own;
+    own.setShadowDepth(2);
+    own.MarginPercent = 5.0;
+    own.setZoomFactor(100);
+    renderPreview_.setSettings(own);
     renderPreview_.setScrollBox(ScrollBox1);
     renderPreview_.setOnPageChange([this] { RenderPreviewPageChange(); });
     renderPreview_.setOnZoomChange([this] { RenderPreviewZoomChange(); });
