@@ -15,6 +15,7 @@
 
 namespace {
 
+using zamt::RptPreviewSettings;
 using zamt::TRptPreviewForm;
 
 constexpr int Pages = 10000;
