@@ -535,7 +535,6 @@ TEST_F(GeometryWindowTest, AltGrTypesThroughTheFilterWhileAltAndMetaChordsTypeNo
         {2, 0x436, altGr, "ж", ""},  // the numeric filter cancels it
         {2, Qt::Key_Period, altGr, ".", ","},
         {1, Qt::Key_E, Qt::AltModifier, "e", ""},
-        {2, Qt::Key_E, Qt::AltModifier, "e", ""},
         {1, Qt::Key_E, Qt::MetaModifier, "e", ""},
     };
     for (const auto& c : cases) {
