@@ -15,6 +15,7 @@
 
 namespace {
 
+using zamt::RptPreviewSettings;
 using zamt::TRptPreviewForm;
 
 constexpr int Pages = 10000;
@@ -42,8 +43,10 @@ int pageOf(const benchmark::State& state) {
 // The window as a report run leaves it: the run's margin and shadow.
 std::unique_ptr<TRptPreviewForm> openWindow() {
     auto form = std::make_unique<TRptPreviewForm>();
-    form->RenderPreview().setMarginPercent(2.5);
-    form->RenderPreview().setShadowDepth(5);
+    RptPreviewSettings run = form->RenderPreview().settings();
+    run.MarginPercent = 2.5;
+    run.setShadowDepth(5);
+    form->RenderPreview().setSettings(run);
     form->setInputFileName(streamPath());
     form->startPreview();
     form->show();

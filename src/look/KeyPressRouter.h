@@ -1,9 +1,11 @@
 #pragma once
 // Routes the characters typed into edit boxes to their window's key-press
 // handler, which may change the character in place: 0 cancels it, another
-// character is put in instead. Keys without a character (arrows, Delete) and
-// Tab are not handlers' business and pass untouched; so does text that
-// reaches a box by another road (its context menu's Paste).
+// character is put in instead. What character a key types is
+// platform/TypedCharacter's rule. Keys without a character (arrows, Delete)
+// and Tab are not handlers' business and pass untouched; so does text that
+// reaches a box by another road (its context menu's Paste). Chords that type
+// nothing (Alt or Meta with a letter) put nothing in.
 #include <QObject>
 #include <functional>
 #include <map>

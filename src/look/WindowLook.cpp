@@ -1,10 +1,10 @@
 #include "look/WindowLook.h"
 
+#include "look/WindowFonts.h"
 #include "platform/Jpeg.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QFont>
 #include <QWidget>
 
 namespace zamt {
@@ -12,23 +12,10 @@ namespace zamt {
 void installWindowLook() {
     // Every window and message box without an icon of its own shows the tap.
     QApplication::setWindowIcon(programIcon());
-    // MS Sans Serif is narrower than the common sans serif faces, above all
-    // in Cyrillic; only a narrow face keeps the captions inside the boxes the
-    // windows were drawn with.
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Microsoft Sans Serif"),
-                                QStringLiteral("Liberation Sans Narrow"),
-                                QStringLiteral("Arial Narrow"),
-                                QStringLiteral("DejaVu Sans Condensed")});
+    installWindowFonts();
     // Drop-down menus are windows of their own and do not inherit the font
     // of the menu bar.
-    QApplication::setFont(windowFont(), "QMenu");
-}
-
-QFont windowFont() {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11); // 8 points at 96 pixels per inch
-    return font;
+    QApplication::setFont(windowFont(QStringLiteral("MS Sans Serif"), 11), "QMenu");
 }
 
 void setBackground(QWidget* widget, const QColor& color) {

@@ -1,8 +1,8 @@
 #pragma once
-// What the program's windows share: colours, the window kinds, the font,
-// showing a window, and the pictures embedded in the program.
+// What the program's windows share: colours, the window kinds, showing a
+// window, and the pictures embedded in the program (the fonts are
+// WindowFonts').
 #include <QColor>
-#include <QFont>
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
@@ -19,13 +19,9 @@ inline const QColor paleGreen{192, 220, 192};
 inline const QColor desktop{58, 110, 165};
 } // namespace colors
 
-// The program's icon for every window, and its fonts: the windows are laid
-// out for MS Sans Serif; where it is missing, fonts of like width stand in
-// for it, so captions stay clear of the boxes beside them. The menus get the
-// windows' font.
+// The program's icon for every window, and its fonts (installWindowFonts);
+// the menus get the windows' font, MS Sans Serif at 8 points.
 void installWindowLook();
-// MS Sans Serif at 8 points (11 pixels), the font of the program's windows.
-QFont windowFont();
 // Fills the widget's background with the colour.
 void setBackground(QWidget* widget, const QColor& color);
 // Makes the widget's text the colour.

@@ -6,6 +6,7 @@
 #include "measure/TForm2.h"
 #include "measure/TForm3.h"
 #include "measure/TForm9.h"
+#include "look/WindowFonts.h"
 #include "platform/QtTranslations.h"
 #include "report/windows/TRptSetupForm.h"
 #include "report/windows/TRptStatusForm.h"
@@ -15,6 +16,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFontInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -81,6 +83,34 @@ TEST_F(WindowLookTest, EveryEditBoxAndPictureButtonIsAnnouncedByItsCaption) {
         EXPECT_EQ(accessible->text(QAccessible::Name), QString::fromUtf8(c.name))
             << c.window->objectName().toStdString() << " " << c.widget;
     }
+}
+
+// The faces of the project's machines (fonts-liberation, fonts-dejavu-core)
+// stand in for the Windows ones.
+TEST(WindowFonts, EachWindowsFaceHasItsStandIn) {
+    const struct {
+        const char* face;
+        int pixels;
+        const char* shown;
+        bool bold;
+    } cases[] = {
+        {"MS Sans Serif", 11, "Liberation Sans Narrow", false},
+        {"System", 13, "Liberation Sans", true},
+        {"Arial", 11, "Liberation Sans", false},
+        {"DejaVu Sans", 12, "DejaVu Sans", false}, // a face of this system as it is
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.face << " " << c.pixels);
+        const QFont font = windowFont(QString::fromLatin1(c.face), c.pixels);
+        EXPECT_EQ(font.family(), QString::fromLatin1(c.face)); // as the layouts name it
+        const QFontInfo shown(font);
+        EXPECT_EQ(shown.family(), QString::fromLatin1(c.shown));
+        EXPECT_EQ(shown.pixelSize(), c.pixels);
+        EXPECT_EQ(shown.bold(), c.bold);
+    }
+    // The layouts' own fonts name the face in points.
+    EXPECT_EQ(QFontInfo(QFont(QStringLiteral("MS Sans Serif"), 8)).family(),
+              QStringLiteral("Liberation Sans Narrow"));
 }
 
 TEST_F(WindowLookTest, MenusUseTheMenuBarsFont) {

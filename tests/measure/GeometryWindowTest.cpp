@@ -522,6 +522,32 @@ TEST_F(GeometryWindowTest, ClipboardShortcutsDoNothingInFilteredBoxes) {
     }
 }
 
+TEST_F(GeometryWindowTest, AltGrTypesThroughTheFilterWhileAltAndMetaChordsTypeNothing) {
+    const Qt::KeyboardModifiers altGr = Qt::ControlModifier | Qt::AltModifier;
+    const struct {
+        int box;
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        const char* text; // of the key event
+        const char* result;
+    } cases[] = {
+        {1, 0x436, altGr, "ж", "ж"}, // a layout with ж on AltGr
+        {2, 0x436, altGr, "ж", ""},  // the numeric filter cancels it
+        {2, Qt::Key_Period, altGr, ".", ","},
+        {1, Qt::Key_E, Qt::AltModifier, "e", ""},
+        {1, Qt::Key_E, Qt::MetaModifier, "e", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "Edit" << c.box << " " << c.text);
+        QLineEdit* box = edit(c.box);
+        box->clear();
+        tabInto(box);
+        QKeyEvent press(QEvent::KeyPress, c.key, c.modifiers, QString::fromUtf8(c.text));
+        QApplication::sendEvent(box, &press);
+        EXPECT_EQ(box->text(), QString::fromUtf8(c.result));
+    }
+}
+
 TEST_F(GeometryWindowTest, TextPastedThroughTheContextMenuIsNotFilteredButReported) {
     QApplication::clipboard()->setText(QStringLiteral("1.5x"));
     fill(kStartName, "100", "5", "1", "45", "10");

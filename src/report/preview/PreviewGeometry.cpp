@@ -18,12 +18,6 @@ int rptRound(double value) {
     return int(rounded);
 }
 
-double clampZoomFactor(double factor, double current) {
-    if (std::isnan(factor))
-        return current;
-    return std::clamp(factor, MinZoomFactor, MaxZoomFactor);
-}
-
 QSize rulerSizes(TRulerType type) {
     constexpr int Ruler = 20;
     switch (type) {

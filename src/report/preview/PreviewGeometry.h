@@ -8,10 +8,6 @@
 
 namespace zamt {
 
-// Zoom factors in percent are kept between these.
-inline constexpr double MinZoomFactor = 10.0;
-inline constexpr double MaxZoomFactor = 200.0;
-
 // The scroll box as measured when a page is drawn.
 struct RptScrollBoxMetrics {
     int width = 0; // outer size
@@ -38,10 +34,6 @@ struct RptPreviewLayout {
 // [x]; values beyond the int range are held at its ends, NaN gives 0.
 int rptRound(double value);
 
-// A zoom factor held between 10 and 200; NaN is not a factor and gives
-// `current`.
-double clampZoomFactor(double factor, double current);
-
 // Ruler sizes: {vertical ruler width, horizontal ruler height}, 20 pixels
 // each ruler the type asks for.
 QSize rulerSizes(TRulerType type);
@@ -54,7 +46,8 @@ QSize previewBitmapSize(const RptPreviewLayout& layout, double zoom);
 
 // The factor at which the whole page fits the scroll box, and the one at
 // which the page width does (with room for a vertical scroll bar when the
-// page is then taller than the box). Unlimited; the zoom setter limits them.
+// page is then taller than the box). Unlimited; the zoom setter limits them
+// (RptPreviewSettings).
 double fitPageZoom(const RptPreviewLayout& layout, const RptScrollBoxMetrics& box);
 double fitPageWidthZoom(const RptPreviewLayout& layout, const RptScrollBoxMetrics& box);
 

@@ -1,5 +1,7 @@
 #include "report/preview/PreviewIcons.h"
 
+#include "look/WindowFonts.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -132,8 +134,7 @@ void draw(QPainter& p, PreviewIcon icon) {
         break;
     case PreviewIcon::GoToPage: {
         sheet(p, QRectF(2.5, 1.5, 9, 13));
-        QFont font(QStringLiteral("Liberation Sans"));
-        font.setPixelSize(9);
+        QFont font = windowFont(QStringLiteral("Arial"), 9);
         font.setBold(true);
         p.setFont(font);
         p.setPen(Ink);

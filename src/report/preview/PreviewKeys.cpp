@@ -79,36 +79,6 @@ PreviewCharCommand previewCharCommand(char16_t c) {
     }
 }
 
-std::optional<char16_t> typedCharacter(int key, Qt::KeyboardModifiers modifiers,
-                                       const QString& text) {
-    const Qt::KeyboardModifiers m = chord(modifiers);
-    if (m & (Qt::AltModifier | Qt::MetaModifier))
-        return std::nullopt;
-    switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return CharEnter;
-    case Qt::Key_Escape:
-        return CharEscape;
-    case Qt::Key_Backspace:
-        return CharBackspace;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Delete:
-        return std::nullopt;
-    default:
-        break;
-    }
-    if (m & Qt::ControlModifier) {
-        if (key >= Qt::Key_A && key <= Qt::Key_Z)
-            return char16_t(key - Qt::Key_A + 1);
-        return std::nullopt;
-    }
-    if (text.isEmpty())
-        return std::nullopt;
-    return char16_t(text.at(0).unicode());
-}
-
 bool zoomEditAccepts(char16_t c, const QString& text, bool hasSelection) {
     if (c < u'0' || c > u'9' || hasSelection)
         return true;

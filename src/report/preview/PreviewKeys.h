@@ -1,9 +1,11 @@
 #pragma once
 // The preview window's key table: every key typed anywhere in the window
-// comes here before it reaches the focused control.
+// comes here before it reaches the focused control; what character a key
+// types is platform/TypedCharacter's rule.
+#include "platform/TypedCharacter.h"
+
 #include <QString>
 #include <Qt>
-#include <optional>
 
 namespace zamt {
 
@@ -38,17 +40,6 @@ enum class PreviewCharCommand {
     Previous,
 };
 PreviewCharCommand previewCharCommand(char16_t character);
-
-inline constexpr char16_t CharEnter = u'\r';
-inline constexpr char16_t CharEscape = u'\x1b';
-inline constexpr char16_t CharBackspace = u'\b';
-
-// The character a key press types: Enter, Esc and backspace their control
-// characters, Ctrl with a letter the letter's control character, otherwise
-// the event's text. Nothing for keys that type nothing, for Tab and Delete,
-// and for chords with Alt or Meta (they belong to menus and the system).
-std::optional<char16_t> typedCharacter(int key, Qt::KeyboardModifiers modifiers,
-                                       const QString& text);
 
 // ZoomEdit refuses a digit while nothing is selected and the text holds a
 // "." with at least one character after it.

@@ -1,7 +1,6 @@
 #include "report/preview/RptPreviewHook.h"
 
 #include "report/common/RptTranslate.h"
-#include "report/preview/RptPreviewSettings.h"
 #include "report/preview/TRptPreviewForm.h"
 #include "report/system/TRptSystem.h"
 #include "report/windows/RptHookWindow.h"
@@ -48,7 +47,7 @@ void rptPreviewHook(TRptSystem& system, TOverrideMode mode, QObject*& window) {
     case TOverrideMode::omShow:
         if (!form)
             return;
-        applyPreviewSettings(form->RenderPreview(), system.SystemPreview);
+        form->RenderPreview().setSettings(system.SystemPreview);
         if (system.OnPreviewSetup)
             system.OnPreviewSetup(form->RenderPreview());
         form->setInputFileName(system.SystemFiler.FileName);

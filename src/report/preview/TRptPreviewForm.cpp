@@ -1,11 +1,11 @@
 #include "report/preview/TRptPreviewForm.h"
 
+#include "look/WindowFonts.h"
 #include "platform/HandlerGuard.h"
 #include "report/common/RptTranslate.h"
 #include "report/preview/PreviewIcons.h"
 #include "report/preview/PreviewNavigation.h"
 #include "report/preview/TRptScrollBox.h"
-#include "report/windows/RptWindowFonts.h"
 #include "report/windows/TRptRenderPrinter.h"
 
 #include <QAction>
@@ -67,7 +67,7 @@ TRptPreviewForm::TRptPreviewForm(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setSizeGripEnabled(false);
-    setFont(rptArialFont(13));
+    setFont(windowFont(QStringLiteral("Arial"), 13));
     resize(615, 450);
 
     createActions();
@@ -97,9 +97,11 @@ TRptPreviewForm::TRptPreviewForm(QWidget* parent) : QDialog(parent) {
 
     // The renderer's values for this window; a report run's preview
     // settings follow them.
-    renderPreview_.setShadowDepth(2);
-    renderPreview_.setMarginPercent(5.0);
-    renderPreview_.setZoomFactor(100);
+    RptPreviewSettings own;
+    own.setShadowDepth(2);
+    own.MarginPercent = 5.0;
+    own.setZoomFactor(100);
+    renderPreview_.setSettings(own);
     renderPreview_.setScrollBox(ScrollBox1);
     renderPreview_.setOnPageChange([this] { RenderPreviewPageChange(); });
     renderPreview_.setOnZoomChange([this] { RenderPreviewZoomChange(); });

@@ -1,6 +1,7 @@
 // The preview window's keys: every key typed in the window comes to its
 // handlers before the focused control sees it (see PreviewKeys.h).
 #include "platform/HandlerGuard.h"
+#include "platform/TypedCharacter.h"
 #include "report/preview/PreviewKeys.h"
 #include "report/preview/TRptPreviewForm.h"
 #include "report/preview/TRptScrollBox.h"

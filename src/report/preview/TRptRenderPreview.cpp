@@ -40,16 +40,9 @@ TRptRenderPreview::~TRptRenderPreview() {
         previewPainter.end();
 }
 
-void TRptRenderPreview::setMonochrome(bool on) {
-    monochrome_ = on;
-    if (on)
-        shadowDepth_ = 0;
-}
-
-void TRptRenderPreview::setShadowDepth(int depth) {
-    shadowDepth_ = std::max(depth, 0);
-    if (shadowDepth_ > 0)
-        monochrome_ = false;
+void TRptRenderPreview::setSettings(const RptPreviewSettings& settings) {
+    settings_ = settings;
+    setZoomFactor(settings.ZoomFactor());
 }
 
 void TRptRenderPreview::setStream(QIODevice* stream) {
@@ -68,12 +61,12 @@ RptPreviewLayout TRptRenderPreview::layout() const {
     l.ppi = view_ ? view_->pixelsPerInch() : ppi_;
     l.paperWidth = paperWidth_;
     l.paperHeight = paperHeight_;
-    l.shadowDepth = shadowDepth_;
-    const QSize ruler = rulerSizes(rulerType_);
+    l.shadowDepth = settings_.ShadowDepth();
+    const QSize ruler = rulerSizes(settings_.RulerType);
     l.rulerWidth = ruler.width();
     l.rulerHeight = ruler.height();
-    l.marginMethod = marginMethod_;
-    l.marginPercent = marginPercent_;
+    l.marginMethod = settings_.MarginMethod;
+    l.marginPercent = settings_.MarginPercent;
     return l;
 }
 
@@ -85,7 +78,7 @@ void TRptRenderPreview::setZoomFactor(double z) {
         factor = zoomPageWidthFactor();
     else if (z < 0)
         factor = zoomPageFactor();
-    zoomFactor_ = clampZoomFactor(factor, zoomFactor_);
+    settings_.setZoomFactor(factor);
     if (onZoomChange_)
         onZoomChange_();
     else
@@ -93,12 +86,12 @@ void TRptRenderPreview::setZoomFactor(double z) {
 }
 
 void TRptRenderPreview::zoomIn() {
-    setZoomFactor(zoomFactor_ + zoomInc_);
+    setZoomFactor(zoomFactor() + settings_.ZoomInc);
 }
 
 void TRptRenderPreview::zoomOut() {
-    if (zoomFactor_ > zoomInc_)
-        setZoomFactor(zoomFactor_ - zoomInc_);
+    if (zoomFactor() > settings_.ZoomInc)
+        setZoomFactor(zoomFactor() - settings_.ZoomInc);
 }
 
 double TRptRenderPreview::zoomPageFactor() const {
@@ -116,12 +109,12 @@ double TRptRenderPreview::zoomPageWidthFactor() const {
 // ---------------------------------------------------------------- pages
 
 void TRptRenderPreview::nextPage() {
-    if (const auto page = nextPageTarget(currentPage_, pageCount_, pageInc_))
+    if (const auto page = nextPageTarget(currentPage_, pageCount_, settings_.PageInc))
         showPage(*page);
 }
 
 void TRptRenderPreview::previousPage() {
-    if (const auto page = previousPageTarget(currentPage_, pageCount_, pageInc_))
+    if (const auto page = previousPageTarget(currentPage_, pageCount_, settings_.PageInc))
         showPage(*page);
 }
 
@@ -160,8 +153,6 @@ void TRptRenderPreview::beginPage(const RptPageInfo& page) {
     pageCount_ = reader_ ? reader_->header().pageCount : pageCount_;
     if (!view_->hasPicture())
         view_->createPicture();
-    if (monochrome_)
-        shadowDepth_ = 0;
     if (onPageChange_)
         onPageChange_();
 
@@ -173,36 +164,37 @@ void TRptRenderPreview::beginPage(const RptPageInfo& page) {
     paperWidth_ = paperSize(page.paperWidth);
     paperHeight_ = paperSize(page.paperHeight);
     const RptPreviewLayout l = layout();
-    const QSize size = previewBitmapSize(l, zoomFactor_);
+    const double zoom = zoomFactor();
+    const QSize size = previewBitmapSize(l, zoom);
     const QSize device(rptRound(size.width() * pixelRatio_), rptRound(size.height() * pixelRatio_));
     if (device.width() > MaxPictureSide || device.height() > MaxPictureSide ||
         qint64(device.width()) * device.height() > MaxPicturePixels)
         throw AppError(rptTranslate(QStringLiteral("Page %1 is too large to show at %2 percent."))
                            .arg(page.index)
-                           .arg(zoomText(zoomFactor_)));
+                           .arg(zoomText(zoom)));
 
     image_ = QImage(device.expandedTo({1, 1}), QImage::Format_RGB32);
     previewPainter.begin(&image_);
     previewPainter.scale(pixelRatio_, pixelRatio_);
     RptPreviewFrame frame;
     frame.size = size;
-    frame.shadowDepth = shadowDepth_;
+    frame.shadowDepth = l.shadowDepth;
     frame.ruler = QSize(l.rulerWidth, l.rulerHeight);
     frame.background = view_->color();
-    frame.pixelsPerInch = ppi_ * zoomFactor_ / 100.0;
-    frame.gridHoriz = gridHoriz_;
-    frame.gridVert = gridVert_;
-    frame.gridPen = gridPen_;
-    frame.rulerType = rulerType_;
+    frame.pixelsPerInch = ppi_ * zoom / 100.0;
+    frame.gridHoriz = settings_.GridHoriz;
+    frame.gridVert = settings_.GridVert;
+    frame.gridPen = settings_.GridPen;
+    frame.rulerType = settings_.RulerType;
     paintPreviewFrame(previewPainter, frame);
     previewPainter.resetTransform();
 
-    view_->placePicture(size, previewMargin(l, zoomFactor_));
+    view_->placePicture(size, previewMargin(l, zoom));
     view_->setScrollPosition(scrolled);
 
     // The records are drawn in device pixels, so that text stays sharp on
     // a screen with more than one device pixel per pixel.
-    setTransform(RptTransform::preview(ppi_ * pixelRatio_, zoomFactor_,
+    setTransform(RptTransform::preview(ppi_ * pixelRatio_, zoom,
                                        rptRound(l.rulerWidth * pixelRatio_),
                                        rptRound(l.rulerHeight * pixelRatio_)));
     TRptRenderCanvas::beginPage(page);
@@ -216,7 +208,7 @@ void TRptRenderPreview::finishPicture() {
     if (!previewPainter.isActive())
         return;
     previewPainter.end();
-    if (monochrome_)
+    if (settings_.Monochrome())
         image_ = image_.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
     image_.setDevicePixelRatio(pixelRatio_);
     if (view_)

@@ -8,6 +8,7 @@
 // the whole stream again.
 #include "report/preview/PreviewGeometry.h"
 #include "report/stream/TRptRenderCanvas.h"
+#include "report/system/RptPreviewSettings.h"
 #include "report/system/RptSystemTypes.h"
 
 #include <QImage>
@@ -42,32 +43,16 @@ public:
     RptPreviewView* scrollBox() const { return view_; }
     void setScrollBox(RptPreviewView* view) { view_ = view; }
 
-    double zoomInc() const { return zoomInc_; }
-    void setZoomInc(double step) { zoomInc_ = step; }
-    double zoomFactor() const { return zoomFactor_; }
+    // How the pages are shown. New settings are taken over whole, the zoom
+    // factor through setZoomFactor.
+    const RptPreviewSettings& settings() const { return settings_; }
+    void setSettings(const RptPreviewSettings& settings);
+
+    double zoomFactor() const { return settings_.ZoomFactor(); }
     // z ≤ −1.9 fits the page width, −1.9 < z < 0 the page; every factor is
-    // then held between 10 and 200. Calls OnZoomChange, or without one
+    // then held between the limits. Calls OnZoomChange, or without one
     // redraws the current page.
     void setZoomFactor(double z);
-
-    bool monochrome() const { return monochrome_; }
-    void setMonochrome(bool on); // also sets ShadowDepth to 0
-    int shadowDepth() const { return shadowDepth_; }
-    void setShadowDepth(int depth); // above 0 also clears Monochrome
-    TMarginMethod marginMethod() const { return marginMethod_; }
-    void setMarginMethod(TMarginMethod method) { marginMethod_ = method; }
-    double marginPercent() const { return marginPercent_; }
-    void setMarginPercent(double percent) { marginPercent_ = percent; }
-    TRulerType rulerType() const { return rulerType_; }
-    void setRulerType(TRulerType type) { rulerType_ = type; }
-    const RptGridPen& gridPen() const { return gridPen_; }
-    void setGridPen(const RptGridPen& pen) { gridPen_ = pen; }
-    double gridHoriz() const { return gridHoriz_; }
-    void setGridHoriz(double inches) { gridHoriz_ = inches; }
-    double gridVert() const { return gridVert_; }
-    void setGridVert(double inches) { gridVert_ = inches; }
-    int pageInc() const { return pageInc_; }
-    void setPageInc(int step) { pageInc_ = step; }
 
     // A page is about to be drawn; the zoom factor was set.
     void setOnPageChange(std::function<void()> handler) { onPageChange_ = std::move(handler); }
@@ -104,17 +89,7 @@ private:
     void finishPicture();
 
     RptPreviewView* view_ = nullptr;
-    double zoomInc_ = 10;
-    double zoomFactor_ = 100;
-    bool monochrome_ = false;
-    TMarginMethod marginMethod_ = TMarginMethod::mmFixed;
-    double marginPercent_ = 0;
-    TRulerType rulerType_ = TRulerType::rtNone;
-    RptGridPen gridPen_;
-    double gridHoriz_ = 0;
-    double gridVert_ = 0;
-    int shadowDepth_ = 0;
-    int pageInc_ = 1;
+    RptPreviewSettings settings_;
     std::function<void()> onPageChange_;
     std::function<void()> onZoomChange_;
 

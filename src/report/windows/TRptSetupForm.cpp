@@ -2,13 +2,12 @@
 
 #include "look/CompactCaptions.h"
 #include "look/KeyPressRouter.h"
-#include "look/WindowLook.h"
+#include "look/WindowFonts.h"
 #include "platform/AppError.h"
 #include "platform/CodePage.h"
 #include "platform/HandlerGuard.h"
 #include "report/common/RptTranslate.h"
 #include "report/system/TRptSystem.h"
-#include "report/windows/RptWindowFonts.h"
 #include "report/windows/TRptPrinterDevice.h"
 #include "report/windows/TRptRenderPrinter.h"
 #include "ui_TRptSetupForm.h"
@@ -66,11 +65,11 @@ TRptSetupForm::TRptSetupForm(QWidget* parent)
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setFont(rptArialFont());
+    setFont(windowFont(QStringLiteral("Arial"), 11));
     for (QWidget* button : {static_cast<QWidget*>(ui->bbtnOK), static_cast<QWidget*>(ui->CancelBB),
                             static_cast<QWidget*>(ui->SetupBB)})
-        button->setFont(rptSystemFont());
-    ui->RangeGB->setFont(windowFont());
+        button->setFont(windowFont(QStringLiteral("System"), 13));
+    ui->RangeGB->setFont(windowFont(QStringLiteral("MS Sans Serif"), 11));
     for (QWidget* box : {ui->CollateCK, ui->DuplexCK})
         useCompactCaptionSpacing(box);
     setFixedSize(295, 242);

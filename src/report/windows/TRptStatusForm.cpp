@@ -1,9 +1,9 @@
 #include "report/windows/TRptStatusForm.h"
 
+#include "look/WindowFonts.h"
 #include "platform/HandlerGuard.h"
 #include "report/stream/TRptStreamWriter.h"
 #include "report/system/TRptSystem.h"
-#include "report/windows/RptWindowFonts.h"
 #include "ui_TRptStatusForm.h"
 
 #include <QCloseEvent>
@@ -18,7 +18,7 @@ TRptStatusForm::TRptStatusForm(QWidget* parent)
     ui->setupUi(this);
     // A fixed dialog frame without title-bar buttons.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setFont(rptSystemFont());
+    setFont(windowFont(QStringLiteral("System"), 13));
     setFixedSize(361, 113);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

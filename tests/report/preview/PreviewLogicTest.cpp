@@ -135,25 +135,6 @@ TEST(PreviewGeometry, FitToPageAndToPageWidth) {
     }
 }
 
-TEST(PreviewGeometry, ZoomFactorsStayBetween10And200) {
-    const struct {
-        double factor;
-        double expected;
-    } cases[] = {{5, 10},
-                 {9.99, 10},
-                 {10, 10},
-                 {110, 110},
-                 {195, 195},
-                 {205, 200},
-                 {500, 200},
-                 {std::numeric_limits<double>::infinity(), 200},
-                 {std::numeric_limits<double>::quiet_NaN(), 73}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.factor);
-        EXPECT_EQ(clampZoomFactor(c.factor, 73), c.expected);
-    }
-}
-
 TEST(PreviewNavigation, NextAndPreviousWrap) {
     const struct {
         int current;
@@ -306,34 +287,6 @@ TEST(PreviewKeys, Characters) {
     for (const auto& c : cases) {
         SCOPED_TRACE(int(c.c));
         EXPECT_EQ(previewCharCommand(c.c), c.expected);
-    }
-}
-
-TEST(PreviewKeys, TypedCharacters) {
-    const struct {
-        int key;
-        Qt::KeyboardModifiers modifiers;
-        const char* text;
-        std::optional<char16_t> expected;
-    } cases[] = {
-        {Qt::Key_N, Qt::NoModifier, "n", u'n'},
-        {Qt::Key_N, Qt::ShiftModifier, "N", u'N'},
-        {Qt::Key_Plus, Qt::KeypadModifier, "+", u'+'},
-        {Qt::Key_Return, Qt::NoModifier, "\r", u'\r'},
-        {Qt::Key_Enter, Qt::KeypadModifier, "\r", u'\r'},
-        {Qt::Key_Escape, Qt::NoModifier, "\x1b", u'\x1b'},
-        {Qt::Key_Backspace, Qt::NoModifier, "\b", u'\b'},
-        {Qt::Key_Tab, Qt::NoModifier, "\t", std::nullopt},
-        {Qt::Key_Delete, Qt::NoModifier, "\x7f", std::nullopt},
-        {Qt::Key_Left, Qt::NoModifier, "", std::nullopt},
-        {Qt::Key_C, Qt::ControlModifier, "\x03", u'\x03'},
-        {Qt::Key_C, Qt::ControlModifier, "", u'\x03'},
-        {Qt::Key_5, Qt::ControlModifier, "5", std::nullopt},
-        {Qt::Key_F, Qt::AltModifier, "f", std::nullopt},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.key);
-        EXPECT_EQ(typedCharacter(c.key, c.modifiers, QString::fromLatin1(c.text)), c.expected);
     }
 }
 

@@ -75,8 +75,8 @@ TEST(PreviewRun, ShowsThePagesUntilEscAndTheRunRemovesItsPageFile) {
         EXPECT_TRUE(QFile::exists(pageFile));
         EXPECT_EQ(preview->windowTitle(), "Report Preview");
         EXPECT_EQ(preview->size(), QSize(615, 450));
-        EXPECT_EQ(preview->RenderPreview().shadowDepth(), 5);
-        EXPECT_EQ(preview->RenderPreview().marginPercent(), 2.5);
+        EXPECT_EQ(preview->RenderPreview().settings().ShadowDepth(), 5);
+        EXPECT_EQ(preview->RenderPreview().settings().MarginPercent, 2.5);
         EXPECT_EQ(child<QLabel>(preview, "PageLabel")->text(), "of 3");
         QWidget* box = child<QLineEdit>(preview, "PageEdit");
         focus(box);

@@ -5,7 +5,6 @@
 #include "../stream/StreamBytes.h"
 #include "../stream/StreamTestSupport.h"
 #include "platform/AppError.h"
-#include "report/preview/RptPreviewSettings.h"
 #include "report/preview/TRptRenderPreview.h"
 #include "report/system/TRptSystem.h"
 
@@ -46,8 +45,17 @@ protected:
     // The run's values, as the window and the report system leave them.
     void SetUp() override {
         preview.setScrollBox(&box);
-        preview.setShadowDepth(5);
-        preview.setMarginPercent(2.5);
+        change([](RptPreviewSettings& s) {
+            s.setShadowDepth(5);
+            s.MarginPercent = 2.5;
+        });
+    }
+
+    // Hands the renderer its settings changed.
+    template <class Change> void change(Change how) {
+        RptPreviewSettings settings = preview.settings();
+        how(settings);
+        preview.setSettings(settings);
     }
 
     void show(const QByteArray& bytes, int page = 1) {
@@ -253,16 +261,11 @@ TEST_F(RenderPreview, ZoomInAndOutInSteps) {
     EXPECT_EQ(changes, 0);
 }
 
-TEST_F(RenderPreview, MonochromeAndShadowExcludeEachOther) {
-    preview.setMonochrome(true);
-    EXPECT_EQ(preview.shadowDepth(), 0);
-    preview.setShadowDepth(3);
-    EXPECT_FALSE(preview.monochrome());
-    EXPECT_EQ(preview.shadowDepth(), 3);
-    preview.setShadowDepth(-4);
-    EXPECT_EQ(preview.shadowDepth(), 0);
-
-    preview.setMonochrome(true);
+TEST_F(RenderPreview, MonochromePagesHaveNoShadow) {
+    change([](RptPreviewSettings& s) {
+        s.setShadowDepth(0);
+        s.setMonochrome(true);
+    });
     show(numberedPages(1));
     EXPECT_EQ(box.shown.format(), QImage::Format_Mono);
     EXPECT_EQ(box.shown.size(), QSize(816, 1056)); // no shadow
@@ -287,9 +290,11 @@ TEST_F(RenderPreview, DrawsAtTheDevicePixelRatio) {
 }
 
 TEST_F(RenderPreview, GridLinesInsideThePaper) {
-    preview.setGridHoriz(1.0);
-    preview.setGridVert(2.0);
-    preview.setGridPen(RptGridPen{0x00FFFF00, TPenStyle::psSolid}); // cyan
+    change([](RptPreviewSettings& s) {
+        s.GridHoriz = 1.0;
+        s.GridVert = 2.0;
+        s.GridPen = RptGridPen{0x00FFFF00, TPenStyle::psSolid}; // cyan
+    });
     show(handMadePage({}));
     const QRgb cyan = qRgb(0, 255, 255);
     EXPECT_EQ(pixel(400, 96), cyan);
@@ -302,7 +307,7 @@ TEST_F(RenderPreview, GridLinesInsideThePaper) {
 }
 
 TEST_F(RenderPreview, RulersMoveThePaper) {
-    preview.setRulerType(TRulerType::rtBothCm);
+    change([](RptPreviewSettings& s) { s.RulerType = TRulerType::rtBothCm; });
     show(handMadePage({}));
     EXPECT_EQ(box.shown.size(), QSize(841, 1081));
     EXPECT_EQ(pixel(20, 20), Black); // the paper's corner
@@ -403,35 +408,29 @@ namespace {
 
 TEST_F(RenderPreview, TakesTheReportSystemsPreviewSettings) {
     // The window's own values first, then a run's settings.
-    preview.setShadowDepth(2);
-    preview.setMarginPercent(5.0);
+    change([](RptPreviewSettings& s) {
+        s.setShadowDepth(2);
+        s.MarginPercent = 5.0;
+    });
     int zoomChanges = 0;
     preview.setOnZoomChange([&] { ++zoomChanges; });
     TRptSystem system;
     system.configureForRun({});
-    applyPreviewSettings(preview, system.SystemPreview);
-    EXPECT_EQ(preview.shadowDepth(), 5);
-    EXPECT_EQ(preview.marginPercent(), 2.5);
-    EXPECT_EQ(preview.marginMethod(), TMarginMethod::mmFixed);
-    EXPECT_EQ(preview.gridPen(), (RptGridPen{0x00FFFF00, TPenStyle::psSolid}));
-    EXPECT_EQ(preview.gridHoriz(), 0.0);
-    EXPECT_EQ(preview.gridVert(), 0.0);
-    EXPECT_FALSE(preview.monochrome());
-    EXPECT_EQ(preview.pageInc(), 1);
-    EXPECT_EQ(preview.rulerType(), TRulerType::rtNone);
-    EXPECT_EQ(preview.zoomFactor(), 100.0);
-    EXPECT_EQ(preview.zoomInc(), 10);
-    EXPECT_EQ(zoomChanges, 1);
+    preview.setSettings(system.SystemPreview);
+    EXPECT_TRUE(preview.settings() == static_cast<const RptPreviewSettings&>(system.SystemPreview));
+    EXPECT_EQ(preview.settings().ShadowDepth(), 5);
+    EXPECT_EQ(preview.settings().MarginPercent, 2.5);
+    EXPECT_EQ(zoomChanges, 1); // the zoom factor went through its setter
     // The run's margin: 2.5 % of 8.5 inches at 96 ppi.
     show(numberedPages(1));
     EXPECT_EQ(box.placedMargin, 20);
 
-    // Monochrome settings come after the shadow depth and win over it.
+    // Taken over whole, monochrome settings leave no shadow of the earlier ones.
     TSystemPreview mono;
     mono.setMonochrome(true);
-    applyPreviewSettings(preview, mono);
-    EXPECT_TRUE(preview.monochrome());
-    EXPECT_EQ(preview.shadowDepth(), 0);
+    preview.setSettings(mono);
+    EXPECT_TRUE(preview.settings().Monochrome());
+    EXPECT_EQ(preview.settings().ShadowDepth(), 0);
 }
 
 } // namespace

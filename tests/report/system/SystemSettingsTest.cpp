@@ -2,6 +2,7 @@
 #include "support/ScriptedServices.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace zamt::test {
 namespace {
@@ -92,11 +93,16 @@ TEST(SystemSettings, TabShadeAndZoomAreClamped) {
         p.setTabShade(int(c.in));
         EXPECT_EQ(p.TabShade(), int(c.out)) << c.in;
     }
-    for (const Case& c : {Case{9.99, 10}, Case{10, 10}, Case{150.5, 150.5}, Case{200, 200},
-                          Case{200.01, 200}, Case{-1, 10}}) {
-        TSystemPreview v;
+    // The preview's zoom factor, of the report system and of the renderer.
+    const double infinity = std::numeric_limits<double>::infinity();
+    for (const Case& c :
+         {Case{5, 10}, Case{9.99, 10}, Case{10, 10}, Case{150.5, 150.5}, Case{195, 195},
+          Case{200, 200}, Case{200.01, 200}, Case{500, 200}, Case{-1, 10}, Case{infinity, 200},
+          Case{-infinity, 10}, Case{std::numeric_limits<double>::quiet_NaN(), 73}}) {
+        RptPreviewSettings v;
+        v.setZoomFactor(73);
         v.setZoomFactor(c.in);
-        EXPECT_EQ(v.ZoomFactor(), c.out) << c.in;
+        EXPECT_EQ(v.ZoomFactor(), c.out) << c.in; // NaN is no factor and changes nothing
     }
 }
 
@@ -123,6 +129,8 @@ TEST(SystemSettings, MonochromeAndShadowsExcludeEachOther) {
     v.setShadowDepth(0);
     v.setMonochrome(false);
     EXPECT_EQ(services.boxes.shown.size(), 2u) << "turning either off is always allowed";
+    v.setShadowDepth(-4);
+    EXPECT_EQ(v.ShadowDepth(), 0) << "no depth below 0";
 }
 
 } // namespace

@@ -47,8 +47,9 @@ TEST(SetupForm, LayoutAsDrawn) {
         EXPECT_EQ(child(&form, p.name)->geometry(), p.rect) << p.name;
     EXPECT_EQ(child<QPushButton>(&form, "bbtnOK")->text(), "   OK   ");
     EXPECT_TRUE(child<QPushButton>(&form, "bbtnOK")->isDefault());
-    EXPECT_EQ(form.font().family(), "Liberation Sans");
+    EXPECT_EQ(form.font().family(), "Arial");
     EXPECT_EQ(form.font().pixelSize(), 11);
+    EXPECT_EQ(child(&form, "SetupBB")->font().family(), "System");
     EXPECT_EQ(child(&form, "SetupBB")->font().pixelSize(), 13);
     EXPECT_EQ(child(&form, "RangeGB")->font().family(), "MS Sans Serif");
     EXPECT_TRUE(child(&form, "FromED")->isHidden());

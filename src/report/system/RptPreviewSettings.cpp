@@ -1,22 +1,24 @@
-#include "report/system/TSystemPreview.h"
+#include "report/system/RptPreviewSettings.h"
 
 #include "platform/MessageBoxes.h"
 #include "report/common/RptTranslate.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zamt {
 
-void TSystemPreview::setZoomFactor(double percent) {
-    if (std::isnan(percent) || percent < 10)
-        zoomFactor_ = 10.0;
-    else if (percent > 200)
-        zoomFactor_ = 200.0;
-    else
-        zoomFactor_ = percent;
+double clampZoomFactor(double factor, double current) {
+    if (std::isnan(factor))
+        return current;
+    return std::clamp(factor, MinZoomFactor, MaxZoomFactor);
 }
 
-void TSystemPreview::setMonochrome(bool on) {
+void RptPreviewSettings::setZoomFactor(double percent) {
+    zoomFactor_ = clampZoomFactor(percent, zoomFactor_);
+}
+
+void RptPreviewSettings::setMonochrome(bool on) {
     if (on && shadowDepth_ > 0) {
         showMessage(
             rptTranslate(QStringLiteral("Monochrome not allowed while shadows are in effect.")) +
@@ -26,14 +28,14 @@ void TSystemPreview::setMonochrome(bool on) {
     monochrome_ = on;
 }
 
-void TSystemPreview::setShadowDepth(int pixels) {
+void RptPreviewSettings::setShadowDepth(int pixels) {
     if (pixels > 0 && monochrome_) {
         showMessage(
             rptTranslate(QStringLiteral("Shadows not allowed while monochrome in effect.")) +
             QLatin1Char('\n') + rptTranslate(QStringLiteral("Change Monochrome to false first")));
         return;
     }
-    shadowDepth_ = pixels;
+    shadowDepth_ = std::max(pixels, 0);
 }
 
 } // namespace zamt
