@@ -128,6 +128,25 @@ TEST(PageMacros, RefusesMacrosThatCannotBeWrittenBack) {
                              "byte 251 in its name would end the name there."));
 }
 
+// Supplies macros 13 to 15 and the macro data lines, as a renderer does, and
+// keeps the runs of the last text drawn.
+class MacroSupplier : public TRptRender {
+public:
+    explicit MacroSupplier(std::vector<std::string> data) : data_(std::move(data)) {}
+    std::vector<std::string> runs;
+
+    void text(const RptText& text) override { runs = text.runs; }
+    std::string macroValue(int index) const override { return "r" + std::to_string(index); }
+    std::optional<std::string> macroLine(int line) const override {
+        if (line < 0 || size_t(line) >= data_.size())
+            return std::nullopt;
+        return data_[size_t(line)];
+    }
+
+private:
+    std::vector<std::string> data_;
+};
+
 // Writes one page (number 4 of a range 2..9) with the given text, and a
 // variable "Total", then replays it with a fixed moment.
 std::vector<std::string> runsOf(const std::string& text, const std::vector<std::string>& data) {
@@ -150,14 +169,9 @@ std::vector<std::string> runsOf(const std::string& text, const std::vector<std::
     TRptStreamReader reader(&buffer);
     reader.setReportTime(Afternoon);
     reader.setLocale(QLocale::c());
-    RecordingRender render;
-    render.macroData = data;
+    MacroSupplier render(data);
     reader.replayPage(3, render);
-    const std::string line = render.recordsOfPage(3).back();
-    std::vector<std::string> runs;
-    for (size_t at = line.find('<'); at != std::string::npos; at = line.find('<', at + 1))
-        runs.push_back(line.substr(at + 1, line.find('>', at) - at - 1));
-    return runs;
+    return render.runs;
 }
 
 std::string macro(int index) {
