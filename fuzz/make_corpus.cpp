@@ -2,6 +2,7 @@
 // the writer and hand-made ones in the older layouts, one file each.
 //   fuzz_make_corpus DIR
 #include "SeedFiles.h"
+#include "report/stream/RptPageMacros.h"
 #include "report/stream/StreamBytes.h"
 #include "report/stream/TRptStreamWriter.h"
 
@@ -15,7 +16,9 @@ namespace {
 
 using zamt::RptAlign;
 using zamt::RptGraphic;
+using zamt::rptPageMacro;
 using zamt::RptPoint;
+using zamt::rptVariableMacro;
 using zamt::TRptStreamWriter;
 
 QByteArray written(const std::function<void(TRptStreamWriter&)>& job) {
@@ -68,16 +71,13 @@ int main(int argc, char** argv) {
         {"one-page.rps", written([](TRptStreamWriter& w) {
              w.setReportVariable("Total", "a value longer than four");
              w.beginPage();
-             w.text(1, 1,
-                    "Page " + TRptStreamWriter::pageMacro(11) + " of " +
-                        TRptStreamWriter::pageMacro(10));
+             w.text(1, 1, "Page " + rptPageMacro(11) + " of " + rptPageMacro(10));
              w.text(4, 1,
-                    TRptStreamWriter::variableMacro("total") + "\x01"
-                                                               "B\x01"
-                                                               "x",
+                    rptVariableMacro("total") + "\x01"
+                                                "B\x01"
+                                                "x",
                     RptAlign::Right);
-             w.text(2, 2, TRptStreamWriter::pageMacro(2) + TRptStreamWriter::pageMacro(16),
-                    RptAlign::Center);
+             w.text(2, 2, rptPageMacro(2) + rptPageMacro(16), RptAlign::Center);
              w.endPage();
          })},
         {"three-pages.rps", written([&](TRptStreamWriter& w) {

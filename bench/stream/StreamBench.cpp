@@ -4,6 +4,7 @@
 //   bench_stream [--benchmark_filter=...]
 #include "common/PassportReport.h"
 #include "report/stream/StreamBytes.h"
+#include "report/stream/RptPaintPage.h"
 #include "report/stream/RptTransform.h"
 #include "report/stream/TRptRender.h"
 #include "report/stream/TRptRenderCanvas.h"
@@ -137,8 +138,8 @@ void BM_PaintPage(benchmark::State& state) {
     for (auto _ : state) {
         image.fill(Qt::white);
         QPainter painter(&image);
-        zamt::TRptRenderCanvas canvas(&painter, zamt::RptTransform::preview(96, 100));
-        reader.replayPage(Pages / 2, canvas);
+        zamt::TRptRenderCanvas canvas(painter, zamt::RptTransform::preview(96, 100));
+        zamt::rptPaintPage(reader, Pages / 2, canvas);
     }
 }
 

@@ -3,13 +3,29 @@
 #include "platform/CodePage.h"
 
 #include <QString>
+#include <cmath>
 #include <cstdio>
 
 namespace zamt {
+
+std::string rptDumpNumber(double value) {
+    if (!std::isfinite(value))
+        return QString::number(value, 'g').toStdString();
+    // The stream's integers are int32; a single of a whole value reads the same.
+    if (value == std::trunc(value) && std::abs(value) <= 2147483648.0)
+        return QString::number(value, 'f', 0).toStdString();
+    for (int digits = 1; digits < 9; ++digits) {
+        const QString text = QString::number(value, 'g', digits);
+        if (float(text.toDouble()) == float(value))
+            return text.toStdString();
+    }
+    return QString::number(value, 'g', 9).toStdString();
+}
+
 namespace {
 
 std::string num(double value) {
-    return QString::number(value, 'g', 7).toStdString();
+    return rptDumpNumber(value);
 }
 
 std::string point(RptPoint p) {
@@ -18,6 +34,17 @@ std::string point(RptPoint p) {
 
 std::string rect(const RptRect& r) {
     return num(r.x1) + " " + num(r.y1) + " " + num(r.x2) + " " + num(r.y2);
+}
+
+std::string curve(const RptArc& a) {
+    return rect(a.bounds) + " from " + point(a.start) + " to " + point(a.end);
+}
+
+std::string points(const std::vector<RptPoint>& ps) {
+    std::string out;
+    for (const RptPoint& p : ps)
+        out += ' ' + point(p);
+    return out;
 }
 
 std::string color(int32_t value) {
@@ -64,211 +91,229 @@ std::string onOff(bool on) {
 
 } // namespace
 
-std::ostream& RptDumpRender::line(std::string_view what) {
-    return out_ << "  " << int(code_) << ' ' << what;
+std::vector<std::string> RptDumpRender::recordsOfPage(int index) const {
+    const std::string start = "page " + std::to_string(index) + " ";
+    std::vector<std::string> out;
+    bool inside = false;
+    for (const std::string& line : lines_) {
+        if (!inside) {
+            inside = line.starts_with(start);
+            continue;
+        }
+        if (line == "  82 end of page")
+            break;
+        out.push_back(line);
+    }
+    return out;
+}
+
+void RptDumpRender::add(std::string line) {
+    if (out_)
+        *out_ << line << '\n';
+    else
+        lines_.push_back(std::move(line));
+}
+
+void RptDumpRender::recordLine(const std::string& what) {
+    add("  " + std::to_string(code_) + ' ' + what);
 }
 
 void RptDumpRender::beginStream(const RptStreamHeader& h) {
-    out_ << "version " << h.version << '\n'
-         << "title " << quoted(h.title) << '\n'
-         << "pages " << h.pageCount << '\n'
-         << "first page " << h.firstPage << '\n'
-         << "last page " << h.lastPage << '\n'
-         << "paper " << num(h.paperWidth) << " x " << num(h.paperHeight) << " in\n";
+    add("version " + std::to_string(h.version));
+    add("title " + quoted(h.title));
+    add("pages " + std::to_string(h.pageCount));
+    add("first page " + std::to_string(h.firstPage));
+    add("last page " + std::to_string(h.lastPage));
+    add("paper " + num(h.paperWidth) + " x " + num(h.paperHeight) + " in");
 }
 
 void RptDumpRender::beginPage(const RptPageInfo& p) {
-    out_ << "page " << p.index << " number " << p.number << " at " << p.position << " previous "
-         << p.previous << " next " << p.next << " paper " << num(p.paperWidth) << " x "
-         << num(p.paperHeight) << " in\n";
+    add("page " + std::to_string(p.index) + " number " + std::to_string(p.number) + " at " +
+        std::to_string(p.position) + " previous " + std::to_string(p.previous) + " next " +
+        std::to_string(p.next) + " paper " + num(p.paperWidth) + " x " + num(p.paperHeight) +
+        " in");
 }
 
 void RptDumpRender::record(uint8_t code, qint64) {
     code_ = code;
     if (code == 82)
-        line("end of page\n");
+        recordLine("end of page");
 }
 
 void RptDumpRender::arc(const RptArc& a) {
-    line("arc ") << rect(a.bounds) << " from " << point(a.start) << " to " << point(a.end) << '\n';
+    recordLine("arc " + curve(a));
 }
 void RptDumpRender::chord(const RptArc& a) {
-    line("chord ") << rect(a.bounds) << " from " << point(a.start) << " to " << point(a.end)
-                   << '\n';
+    recordLine("chord " + curve(a));
 }
 void RptDumpRender::pie(const RptArc& a) {
-    line("pie ") << rect(a.bounds) << " from " << point(a.start) << " to " << point(a.end) << '\n';
+    recordLine("pie " + curve(a));
 }
 void RptDumpRender::ellipse(const RptRect& r) {
-    line("ellipse ") << rect(r) << '\n';
+    recordLine("ellipse " + rect(r));
 }
 void RptDumpRender::fillRect(const RptRect& r) {
-    line("fill rectangle ") << rect(r) << '\n';
+    recordLine("fill rectangle " + rect(r));
 }
 void RptDumpRender::rectangle(const RptRect& r) {
-    line("rectangle ") << rect(r) << '\n';
+    recordLine("rectangle " + rect(r));
 }
 void RptDumpRender::roundRect(const RptRect& r, float cw, float ch) {
-    line("rounded rectangle ") << rect(r) << " corner " << num(cw) << ' ' << num(ch) << '\n';
+    recordLine("rounded rectangle " + rect(r) + " corner " + num(cw) + ' ' + num(ch));
 }
 void RptDumpRender::moveTo(RptPoint p) {
-    line("move to ") << point(p) << '\n';
+    recordLine("move to " + point(p));
 }
 void RptDumpRender::lineTo(RptPoint p) {
-    line("line to ") << point(p) << '\n';
+    recordLine("line to " + point(p));
 }
-void RptDumpRender::polygon(const std::vector<RptPoint>& points) {
-    std::ostream& o = line("polygon");
-    for (const RptPoint& p : points)
-        o << ' ' << point(p);
-    o << '\n';
+void RptDumpRender::polygon(const std::vector<RptPoint>& ps) {
+    recordLine("polygon" + points(ps));
 }
-void RptDumpRender::polyline(const std::vector<RptPoint>& points) {
-    std::ostream& o = line("polyline");
-    for (const RptPoint& p : points)
-        o << ' ' << point(p);
-    o << '\n';
+void RptDumpRender::polyline(const std::vector<RptPoint>& ps) {
+    recordLine("polyline" + points(ps));
 }
 void RptDumpRender::drawPicture(const RptGraphic& g, RptPoint at) {
-    line("picture ") << graphic(g) << " at " << point(at) << '\n';
+    recordLine("picture " + graphic(g) + " at " + point(at));
 }
 void RptDumpRender::stretchPicture(const RptGraphic& g, const RptRect& r) {
-    line("stretched picture ") << graphic(g) << " into " << rect(r) << '\n';
+    recordLine("stretched picture " + graphic(g) + " into " + rect(r));
 }
 void RptDumpRender::stretchBitmap(const RptGraphic& g, const RptRect& r) {
-    line("stretched bitmap ") << graphic(g) << " into " << rect(r) << '\n';
+    recordLine("stretched bitmap " + graphic(g) + " into " + rect(r));
 }
 void RptDumpRender::stretchBitmapArea(const RptGraphic& g, RptPoint at, float w, float h) {
-    line("stretched bitmap ") << graphic(g) << " into " << point(at) << " size " << num(w) << ' '
-                              << num(h) << '\n';
+    recordLine("stretched bitmap " + graphic(g) + " into " + point(at) + " size " + num(w) + ' ' +
+               num(h));
 }
 
 void RptDumpRender::text(const RptText& t) {
+    std::string where;
     switch (t.code) {
     case 22:
-        line("text clipped to ") << rect(t.clip) << " at " << num(t.x) << ' ' << num(t.y);
+        where = "text clipped to " + rect(t.clip) + " at " + num(t.x) + ' ' + num(t.y);
         break;
     case 23:
-        line("text centred on ") << num(t.x) << ' ' << num(t.y);
+        where = "text centred on " + num(t.x) + ' ' + num(t.y);
         break;
     case 25:
-        line("text ending at ") << num(t.x) << ' ' << num(t.y);
+        where = "text ending at " + num(t.x) + ' ' + num(t.y);
         break;
     case 32:
     case 33:
-        line("text at ") << num(t.x) << ' ' << num(t.y) << " width " << num(t.width);
+        where = "text at " + num(t.x) + ' ' + num(t.y) + " width " + num(t.width);
         break;
     default:
-        line("text at ") << num(t.x) << ' ' << num(t.y);
+        where = "text at " + num(t.x) + ' ' + num(t.y);
         break;
     }
-    out_ << ' ' << quoted(t.raw) << '\n';
+    recordLine(where + ' ' + quoted(t.raw));
 }
 
 void RptDumpRender::setFont(const RptFont& f) {
-    line("font ") << quoted(f.name) << " colour " << color(f.color) << " pitch " << int(f.pitch)
-                  << " charset " << int(f.charset) << " height " << num(f.height) << " bold "
-                  << onOff(f.bold) << " italic " << onOff(f.italic) << " strike-out "
-                  << onOff(f.strikeOut) << " rotation " << f.rotation << '\n';
+    recordLine("font " + quoted(f.name) + " colour " + color(f.color) + " pitch " +
+               std::to_string(f.pitch) + " charset " + std::to_string(f.charset) + " height " +
+               num(f.height) + " bold " + onOff(f.bold) + " italic " + onOff(f.italic) +
+               " strike-out " + onOff(f.strikeOut) + " rotation " + std::to_string(f.rotation));
 }
 void RptDumpRender::setFontName(const std::string& name) {
-    line("font name ") << quoted(name) << '\n';
+    recordLine("font name " + quoted(name));
 }
 void RptDumpRender::setFontColor(int32_t c) {
-    line("font colour ") << color(c) << '\n';
+    recordLine("font colour " + color(c));
 }
 void RptDumpRender::setFontPitch(uint8_t v) {
-    line("font pitch ") << int(v) << '\n';
+    recordLine("font pitch " + std::to_string(v));
 }
 void RptDumpRender::setFontHeight(float h, float h2) {
-    line("font height ") << num(h) << ' ' << num(h2) << '\n';
+    recordLine("font height " + num(h) + ' ' + num(h2));
 }
 void RptDumpRender::setBold(bool on) {
-    line("bold ") << onOff(on) << '\n';
+    recordLine("bold " + onOff(on));
 }
 void RptDumpRender::setUnderline(bool on) {
-    line("underline ") << onOff(on) << '\n';
+    recordLine("underline " + onOff(on));
 }
 void RptDumpRender::setItalic(bool on) {
-    line("italic ") << onOff(on) << '\n';
+    recordLine("italic " + onOff(on));
 }
 void RptDumpRender::setStrikeOut(bool on) {
-    line("strike-out ") << onOff(on) << '\n';
+    recordLine("strike-out " + onOff(on));
 }
 void RptDumpRender::setSuperscript(bool on) {
-    line("superscript ") << onOff(on) << '\n';
+    recordLine("superscript " + onOff(on));
 }
 void RptDumpRender::setSubscript(bool on) {
-    line("subscript ") << onOff(on) << '\n';
+    recordLine("subscript " + onOff(on));
 }
 void RptDumpRender::setFontRotation(int16_t d) {
-    line("font rotation ") << d << '\n';
+    recordLine("font rotation " + std::to_string(d));
 }
 void RptDumpRender::setFontAttribute(uint8_t v) {
-    line("font attribute ") << int(v) << '\n';
+    recordLine("font attribute " + std::to_string(v));
 }
 void RptDumpRender::setFontCharset(uint8_t v) {
-    line("font charset ") << int(v) << '\n';
+    recordLine("font charset " + std::to_string(v));
 }
 
 void RptDumpRender::setPen(const RptPen& p) {
-    line("pen colour ") << color(p.color) << " mode " << int(p.mode) << " style " << int(p.style)
-                        << " width " << num(p.width) << '\n';
+    recordLine("pen colour " + color(p.color) + " mode " + std::to_string(p.mode) + " style " +
+               std::to_string(p.style) + " width " + num(p.width));
 }
 void RptDumpRender::setPenColor(int32_t c) {
-    line("pen colour ") << color(c) << '\n';
+    recordLine("pen colour " + color(c));
 }
 void RptDumpRender::setPenMode(uint8_t v) {
-    line("pen mode ") << int(v) << '\n';
+    recordLine("pen mode " + std::to_string(v));
 }
 void RptDumpRender::setPenStyle(uint8_t v) {
-    line("pen style ") << int(v) << '\n';
+    recordLine("pen style " + std::to_string(v));
 }
 void RptDumpRender::setPenWidth(float w) {
-    line("pen width ") << num(w) << '\n';
+    recordLine("pen width " + num(w));
 }
 void RptDumpRender::setBrush(const RptBrush& b) {
-    line("brush colour ") << color(b.color) << " style " << int(b.style) << " bitmap "
-                          << (b.bitmap ? graphic(*b.bitmap) : std::string("none")) << '\n';
+    recordLine("brush colour " + color(b.color) + " style " + std::to_string(b.style) + " bitmap " +
+               (b.bitmap ? graphic(*b.bitmap) : std::string("none")));
 }
 void RptDumpRender::setBrushColor(int32_t c) {
-    line("brush colour ") << color(c) << '\n';
+    recordLine("brush colour " + color(c));
 }
 void RptDumpRender::setBrushStyle(uint8_t v) {
-    line("brush style ") << int(v) << '\n';
+    recordLine("brush style " + std::to_string(v));
 }
 void RptDumpRender::setBrushBitmap(const std::optional<RptGraphic>& b) {
-    line("brush bitmap ") << (b ? graphic(*b) : std::string("none")) << '\n';
+    recordLine("brush bitmap " + (b ? graphic(*b) : std::string("none")));
 }
 
 void RptDumpRender::setScaleX(float v) {
-    line("horizontal scale ") << num(v) << '\n';
+    recordLine("horizontal scale " + num(v));
 }
 void RptDumpRender::setScaleY(float v) {
-    line("vertical scale ") << num(v) << '\n';
+    recordLine("vertical scale " + num(v));
 }
 void RptDumpRender::setBackgroundMode(uint8_t v) {
-    line("background mode ") << int(v) << '\n';
+    recordLine("background mode " + std::to_string(v));
 }
 void RptDumpRender::setFrameMode(uint8_t v) {
-    line("frame mode ") << int(v) << '\n';
+    recordLine("frame mode " + std::to_string(v));
 }
 void RptDumpRender::setLineSpacing(float a, float b, float c) {
-    line("line spacing ") << num(a) << ' ' << num(b) << ' ' << num(c) << '\n';
+    recordLine("line spacing " + num(a) + ' ' + num(b) + ' ' + num(c));
 }
 void RptDumpRender::setReportVariable(const std::string& name, const std::string& value) {
-    line("variable ") << quoted(name) << " = " << quoted(value) << '\n';
+    recordLine("variable " + quoted(name) + " = " + quoted(value));
 }
 
 void RptDumpRender::skipped(const RptSkipped& s) {
-    std::ostream& o = line("skipped");
+    std::string what = "skipped";
     for (double v : s.numbers)
-        o << ' ' << num(v);
+        what += ' ' + num(v);
     if (!s.text.empty() || s.code == 30 || s.code == 88 || s.code == 36)
-        o << ' ' << quoted(s.text);
+        what += ' ' + quoted(s.text);
     if (s.code == 36)
-        o << ' ' << s.data.size() << " bytes";
-    o << '\n';
+        what += ' ' + std::to_string(s.data.size()) + " bytes";
+    recordLine(what);
 }
 
 } // namespace zamt

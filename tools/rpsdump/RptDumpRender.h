@@ -1,15 +1,32 @@
 #pragma once
-// A renderer that lists what it is given, one line per record.
+// The one text recorder of page streams: a renderer that lists what it is
+// given, the stream header, then page by page one line per record with its
+// code and its operands, texts as quoted UTF-8. rpsdump prints the listing;
+// the tests compare it with what was written.
+//
+// Every number is the shortest text that reads back as the same value, so
+// that no two different singles of a stream look alike in the listing.
 #include "report/stream/TRptRender.h"
 
 #include <ostream>
-#include <string_view>
+#include <string>
+#include <vector>
 
 namespace zamt {
 
 class RptDumpRender : public TRptRender {
 public:
-    explicit RptDumpRender(std::ostream& out) : out_(out) {}
+    // Keeps the lines in lines().
+    RptDumpRender() = default;
+    // Writes each line to `out` as soon as it is made, ended by '\n'.
+    explicit RptDumpRender(std::ostream& out) : out_(&out) {}
+
+    // The lines kept, without their line breaks.
+    const std::vector<std::string>& lines() const& { return lines_; }
+    std::vector<std::string> lines() && { return std::move(lines_); }
+    // The record lines of the page block `index` (1 = the first of the
+    // stream), without the page line and its end line.
+    std::vector<std::string> recordsOfPage(int index) const;
 
     void beginStream(const RptStreamHeader& header) override;
     void beginPage(const RptPageInfo& page) override;
@@ -67,10 +84,16 @@ public:
     void skipped(const RptSkipped& record) override;
 
 private:
-    std::ostream& line(std::string_view what);
+    void add(std::string line);
+    // A line of the current record: its code, then `what`.
+    void recordLine(const std::string& what);
 
-    std::ostream& out_;
+    std::ostream* out_ = nullptr;
+    std::vector<std::string> lines_;
     uint8_t code_ = 0;
 };
+
+// A number of the stream as the listing shows it.
+std::string rptDumpNumber(double value);
 
 } // namespace zamt

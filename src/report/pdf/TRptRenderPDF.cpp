@@ -2,6 +2,7 @@
 
 #include "platform/AppError.h"
 #include "platform/CodePage.h"
+#include "report/stream/RptPaintPage.h"
 #include "report/stream/TRptRenderCanvas.h"
 #include "report/stream/TRptStreamReader.h"
 
@@ -29,39 +30,22 @@ double paperInches(float pageValue, float headerValue) {
     return std::clamp(value, kMinPaper, kMaxPaper);
 }
 
-// Starts a new PDF page of each stream page's size before drawing it.
-class PdfPages : public TRptRenderCanvas {
-public:
-    PdfPages(QPdfWriter* writer, QPainter* painter)
-        : TRptRenderCanvas(painter, RptTransform::preview(kResolution, 100)), writer_(writer),
-          painter_(painter) {}
-
-    void beginStream(const RptStreamHeader& header) override {
-        header_ = header;
-        TRptRenderCanvas::beginStream(header);
+// Starts the PDF page of a stream page at the page's paper size.
+void startPdfPage(QPdfWriter& writer, QPainter& painter, const RptPageInfo& page,
+                  const RptStreamHeader& header) {
+    const QSizeF size(paperInches(page.paperWidth, header.paperWidth),
+                      paperInches(page.paperHeight, header.paperHeight));
+    const QPageLayout layout(QPageSize(size, QPageSize::Inch, {}, QPageSize::ExactMatch),
+                             QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
+    if (!painter.isActive()) {
+        writer.setPageLayout(layout);
+        if (!painter.begin(&writer))
+            throw AppError(QStringLiteral("The PDF document cannot be started."));
+    } else {
+        writer.setPageLayout(layout);
+        writer.newPage();
     }
-
-    void beginPage(const RptPageInfo& page) override {
-        const QSizeF size(paperInches(page.paperWidth, header_.paperWidth),
-                          paperInches(page.paperHeight, header_.paperHeight));
-        const QPageLayout layout(QPageSize(size, QPageSize::Inch, {}, QPageSize::ExactMatch),
-                                 QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
-        if (!painter_->isActive()) {
-            writer_->setPageLayout(layout);
-            if (!painter_->begin(writer_))
-                throw AppError(QStringLiteral("The PDF document cannot be started."));
-        } else {
-            writer_->setPageLayout(layout);
-            writer_->newPage();
-        }
-        TRptRenderCanvas::beginPage(page);
-    }
-
-private:
-    QPdfWriter* writer_;
-    QPainter* painter_;
-    RptStreamHeader header_;
-};
+}
 
 [[noreturn]] void cannotWrite(const QString& fileName, const QString& reason) {
     throw AppError(QStringLiteral("Cannot write file \"%1\". %2")
@@ -80,13 +64,18 @@ void TRptRenderPDF::convert(QIODevice& stream, const QString& fileName) {
         writer.setCreator(QStringLiteral("zamt05"));
         QPainter painter;
         TRptStreamReader reader(&stream);
-        writer.setTitle(fromCp1251(reader.readHeader().title));
-        PdfPages pages(&writer, &painter);
-        reader.replayAll(pages);
+        const RptStreamHeader header = reader.readHeader();
+        writer.setTitle(fromCp1251(header.title));
+        TRptRenderCanvas canvas(painter, RptTransform::preview(kResolution, 100));
+        for (int page = 1; page <= header.pageCount; ++page) {
+            rptPaintPage(reader, page, canvas, [&](const RptPageInfo& info, RptTransform&) {
+                startPdfPage(writer, painter, info, header);
+            });
+        }
         if (!painter.isActive()) {
             // A stream without pages still makes a valid document of one
             // blank page of the report's paper.
-            pages.beginPage({});
+            startPdfPage(writer, painter, {}, header);
         }
         painter.end();
     }

@@ -6,6 +6,8 @@
 #include "report/preview/PreviewFrame.h"
 #include "report/preview/PreviewNavigation.h"
 #include "report/preview/RptPreviewView.h"
+#include "report/stream/RptPaintPage.h"
+#include "report/stream/TRptRenderCanvas.h"
 #include "report/stream/TRptStreamReader.h"
 
 #include <cmath>
@@ -32,12 +34,11 @@ float paperSize(float inches) {
 
 RptPreviewView::~RptPreviewView() = default;
 
-TRptRenderPreview::TRptRenderPreview()
-    : TRptRenderCanvas(&previewPainter, RptTransform::preview(96, 100)) {}
+TRptRenderPreview::TRptRenderPreview() = default;
 
 TRptRenderPreview::~TRptRenderPreview() {
-    if (previewPainter.isActive())
-        previewPainter.end();
+    if (painter_.isActive())
+        painter_.end();
 }
 
 void TRptRenderPreview::setSettings(const RptPreviewSettings& settings) {
@@ -138,16 +139,22 @@ void TRptRenderPreview::showPage(int page) {
     }
     currentPage_ = clampPage(currentPage_, pageCount_);
     const WaitCursor wait;
+    // The transform is set once the page's paper is known.
+    TRptRenderCanvas canvas(painter_, RptTransform());
     try {
-        reader_->replayPage(currentPage_, *this);
+        rptPaintPage(*reader_, currentPage_, canvas,
+                     [this](const RptPageInfo& page, RptTransform& transform) {
+                         startPicture(page, transform);
+                     });
     } catch (...) {
         // What was drawn of the page stays to be seen.
         finishPicture();
         throw;
     }
+    finishPicture();
 }
 
-void TRptRenderPreview::beginPage(const RptPageInfo& page) {
+void TRptRenderPreview::startPicture(const RptPageInfo& page, RptTransform& transform) {
     if (!view_)
         noScrollBox();
     pageCount_ = reader_ ? reader_->header().pageCount : pageCount_;
@@ -174,8 +181,8 @@ void TRptRenderPreview::beginPage(const RptPageInfo& page) {
                            .arg(zoomText(zoom)));
 
     image_ = QImage(device.expandedTo({1, 1}), QImage::Format_RGB32);
-    previewPainter.begin(&image_);
-    previewPainter.scale(pixelRatio_, pixelRatio_);
+    painter_.begin(&image_);
+    painter_.scale(pixelRatio_, pixelRatio_);
     RptPreviewFrame frame;
     frame.size = size;
     frame.shadowDepth = l.shadowDepth;
@@ -186,28 +193,22 @@ void TRptRenderPreview::beginPage(const RptPageInfo& page) {
     frame.gridVert = settings_.GridVert;
     frame.gridPen = settings_.GridPen;
     frame.rulerType = settings_.RulerType;
-    paintPreviewFrame(previewPainter, frame);
-    previewPainter.resetTransform();
+    paintPreviewFrame(painter_, frame);
+    painter_.resetTransform();
 
     view_->placePicture(size, previewMargin(l, zoom));
     view_->setScrollPosition(scrolled);
 
     // The records are drawn in device pixels, so that text stays sharp on
     // a screen with more than one device pixel per pixel.
-    setTransform(RptTransform::preview(ppi_ * pixelRatio_, zoom,
-                                       rptRound(l.rulerWidth * pixelRatio_),
-                                       rptRound(l.rulerHeight * pixelRatio_)));
-    TRptRenderCanvas::beginPage(page);
-}
-
-void TRptRenderPreview::endPage() {
-    finishPicture();
+    transform = RptTransform::preview(ppi_ * pixelRatio_, zoom, rptRound(l.rulerWidth * pixelRatio_),
+                                      rptRound(l.rulerHeight * pixelRatio_));
 }
 
 void TRptRenderPreview::finishPicture() {
-    if (!previewPainter.isActive())
+    if (!painter_.isActive())
         return;
-    previewPainter.end();
+    painter_.end();
     if (settings_.Monochrome())
         image_ = image_.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
     image_.setDevicePixelRatio(pixelRatio_);

@@ -1,13 +1,14 @@
 #pragma once
 // Shows one page of a page stream at a time as a picture of the paper in a
 // scroll box: the shadow, the white paper and the page's records drawn at
-// the zoom factor, placed at a margin inside the box.
+// the zoom factor (by rptPaintPage), placed at a margin inside the box.
 //
 // One stream reader serves every page request while the stream stays the
 // same, so that it remembers where the pages lie and a request never walks
 // the whole stream again.
 #include "report/preview/PreviewGeometry.h"
-#include "report/stream/TRptRenderCanvas.h"
+#include "report/stream/RptTransform.h"
+#include "report/stream/TRptRender.h"
 #include "report/system/RptPreviewSettings.h"
 #include "report/system/RptSystemTypes.h"
 
@@ -23,14 +24,9 @@ namespace zamt {
 class RptPreviewView;
 class TRptStreamReader;
 
-namespace detail {
-// Constructed before the canvas that paints with it.
-struct PreviewPainter {
-    QPainter previewPainter;
-};
-} // namespace detail
-
-class TRptRenderPreview : private detail::PreviewPainter, public TRptRenderCanvas {
+// A renderer for the report system's preview events; the records themselves
+// are painted by rptPaintPage.
+class TRptRenderPreview : public TRptRender {
 public:
     TRptRenderPreview();
     ~TRptRenderPreview() override;
@@ -81,11 +77,11 @@ public:
     // The screen's pixels per inch at the last drawing.
     double pixelsPerInch() const { return ppi_; }
 
-    void beginPage(const RptPageInfo& page) override;
-    void endPage() override;
-
 private:
     RptPreviewLayout layout() const;
+    // Begins the picture of the page, its paper known: the frame, and the
+    // transform its records are drawn with.
+    void startPicture(const RptPageInfo& page, RptTransform& transform);
     void finishPicture();
 
     RptPreviewView* view_ = nullptr;
@@ -104,6 +100,7 @@ private:
     float paperWidth_ = 8.5f; // of the page drawn last
     float paperHeight_ = 11.0f;
     QImage image_;
+    QPainter painter_;
 };
 
 } // namespace zamt

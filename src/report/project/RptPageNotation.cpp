@@ -1,6 +1,6 @@
 #include "report/project/RptPageNotation.h"
 
-#include "report/stream/TRptStreamWriter.h"
+#include "report/stream/RptPageMacros.h"
 
 #include <array>
 
@@ -9,14 +9,14 @@ namespace {
 
 struct Notation {
     std::string_view word;
-    int macro; // page macro of the stream (RptPageMacros.h)
+    int macro; // page macro of the stream
 };
 
 constexpr std::array<Notation, 4> kNotations = {{
-    {"{page}", 11},
-    {"{pages}", 10},
-    {"{date}", 0},
-    {"{time}", 4},
+    {"{page}", RptMacro::PageNumber},
+    {"{pages}", RptMacro::PageCount},
+    {"{date}", RptMacro::ShortDate},
+    {"{time}", RptMacro::ShortTime},
 }};
 
 } // namespace
@@ -35,7 +35,7 @@ std::string rptExpandPageNotation(std::string_view text) {
         bool replaced = false;
         for (const Notation& notation : kNotations) {
             if (rest.starts_with(notation.word)) {
-                out += TRptStreamWriter::pageMacro(notation.macro);
+                out += rptPageMacro(notation.macro);
                 at += notation.word.size();
                 replaced = true;
                 break;

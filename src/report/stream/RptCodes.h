@@ -92,11 +92,8 @@ inline constexpr uint8_t GraphicMetafile = 2;
 inline constexpr uint8_t GraphicIcon = 3;
 inline constexpr uint8_t GraphicReuse = 128;
 
-// Bytes that introduce page macros inside texts, and the byte that starts
-// an inline formatting command.
-inline constexpr char MacroStart = char(253);
-inline constexpr char MacroNameStart = char(252);
-inline constexpr char MacroNameEnd = char(251);
+// The byte that starts an inline formatting command inside a text (page
+// macros are defined in RptPageMacros.h).
 inline constexpr char InlineCommand = char(1);
 
 // The longest string the two-byte length form holds.

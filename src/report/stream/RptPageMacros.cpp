@@ -1,5 +1,6 @@
 #include "report/stream/RptPageMacros.h"
 
+#include "platform/AppError.h"
 #include "platform/CodePage.h"
 #include "report/stream/RptCodes.h"
 #include "report/stream/TRptRender.h"
@@ -8,9 +9,6 @@
 
 namespace zamt {
 namespace {
-
-constexpr std::string_view PageMacroTag = "$PGCM";
-constexpr std::string_view VariableMacroTag = "$PGCV";
 
 // The first character of a locale format that is neither a field letter,
 // a quote nor a blank: the separator the locale puts between fields.
@@ -95,15 +93,15 @@ std::string pageMacroValue(int index, const RptMacroValues& values) {
     if (index >= 0 && index <= 7)
         return toCp1251(rptDateTimeMacro(index, values.reportTime, values.locale));
     switch (index) {
-    case 8:
+    case RptMacro::FirstPage:
         return std::to_string(values.firstPage);
-    case 9:
+    case RptMacro::LastPage:
         return std::to_string(values.lastPage);
-    case 10:
+    case RptMacro::PageCount:
         return std::to_string(values.pageCount);
-    case 11:
+    case RptMacro::PageNumber:
         return std::to_string(values.pageNumber);
-    case 12:
+    case RptMacro::SectionPage:
         return std::to_string(values.sectionPage);
     case 13:
     case 14:
@@ -112,8 +110,8 @@ std::string pageMacroValue(int index, const RptMacroValues& values) {
     default:
         break;
     }
-    if (index >= 16 && index <= 35 && values.renderer) {
-        if (auto line = values.renderer->macroLine(index - 16))
+    if (index >= RptMacro::FirstDataLine && index <= RptMacro::LastDataLine && values.renderer) {
+        if (auto line = values.renderer->macroLine(index - RptMacro::FirstDataLine))
             return *line;
     }
     return {};
@@ -125,38 +123,75 @@ bool isMacroDigit(char c) {
 
 } // namespace
 
+std::string rptPageMacro(int index) {
+    if (index < 0 || index > 99)
+        throw AppError(
+            QStringLiteral("There is no page macro %1: macros are numbered 0 to 99.").arg(index));
+    std::string text(1, RptMacro::Start);
+    text += RptMacro::PageTag;
+    text += char('0' + index / 10);
+    text += char('0' + index % 10);
+    return text;
+}
+
+std::string rptVariableMacro(std::string_view name) {
+    if (name.find(RptMacro::NameEnd) != std::string_view::npos)
+        throw AppError(
+            QStringLiteral("The report variable \"%1\" cannot stand in a page macro: byte 251 "
+                           "in its name would end the name there.")
+                .arg(fromCp1251(name)));
+    std::string text(1, RptMacro::Start);
+    text += RptMacro::VariableTag;
+    text += RptMacro::NameStart;
+    text += name;
+    text += RptMacro::NameEnd;
+    return text;
+}
+
+std::optional<RptMacroRef> rptMacroAt(std::string_view text, size_t at) {
+    if (at >= text.size() || text[at] != RptMacro::Start)
+        return std::nullopt;
+    const std::string_view rest = text.substr(at + 1);
+    if (rest.starts_with(RptMacro::PageTag)) {
+        const size_t digits = RptMacro::PageTag.size();
+        if (rest.size() < digits + 2 || !isMacroDigit(rest[digits]) ||
+            !isMacroDigit(rest[digits + 1]))
+            return std::nullopt;
+        return RptMacroRef{
+            (rest[digits] - '0') * 10 + (rest[digits + 1] - '0'), {}, 1 + digits + 2};
+    }
+    if (rest.starts_with(RptMacro::VariableTag)) {
+        const size_t name = RptMacro::VariableTag.size() + 1;
+        if (rest.size() < name || rest[name - 1] != RptMacro::NameStart)
+            return std::nullopt;
+        const size_t end = rest.find(RptMacro::NameEnd, name);
+        if (end == std::string_view::npos)
+            return std::nullopt;
+        return RptMacroRef{-1, rest.substr(name, end - name), 1 + end + 1};
+    }
+    return std::nullopt;
+}
+
 std::string rptExpandMacros(std::string_view text, const RptMacroValues& values) {
-    if (text.find(RptCode::MacroStart) == std::string_view::npos)
+    if (text.find(RptMacro::Start) == std::string_view::npos)
         return std::string(text);
     std::string out;
     out.reserve(text.size());
     size_t at = 0;
     while (at < text.size()) {
-        const char c = text[at];
-        if (c == RptCode::MacroStart) {
-            const std::string_view rest = text.substr(at + 1);
-            if (rest.substr(0, PageMacroTag.size()) == PageMacroTag && rest.size() >= 7 &&
-                isMacroDigit(rest[5]) && isMacroDigit(rest[6])) {
-                out += pageMacroValue((rest[5] - '0') * 10 + (rest[6] - '0'), values);
-                at += 8;
-                continue;
-            }
-            if (rest.substr(0, VariableMacroTag.size()) == VariableMacroTag && rest.size() > 6 &&
-                rest[5] == RptCode::MacroNameStart) {
-                const size_t end = rest.find(RptCode::MacroNameEnd, 6);
-                if (end != std::string_view::npos) {
-                    const std::string* value =
-                        values.variable ? values.variable(rest.substr(6, end - 6)) : nullptr;
-                    if (value)
-                        out += *value;
-                    at += 1 + end + 1;
-                    continue;
-                }
-            }
+        const std::optional<RptMacroRef> macro = rptMacroAt(text, at);
+        if (!macro) {
+            // Byte 253 without a macro after it is an ordinary letter.
+            out += text[at++];
+            continue;
         }
-        // Byte 253 without a macro after it is an ordinary letter.
-        out += c;
-        ++at;
+        if (macro->index >= 0) {
+            out += pageMacroValue(macro->index, values);
+        } else if (const std::string* value =
+                       values.variable ? values.variable(macro->name) : nullptr) {
+            out += *value;
+        }
+        at += macro->length;
     }
     return out;
 }

@@ -87,20 +87,13 @@ QPainter::CompositionMode qtPenComposition(uint8_t mode) {
 
 } // namespace
 
-TRptRenderCanvas::TRptRenderCanvas(QPainter* painter, const RptTransform& transform,
-                                   Margins margins)
-    : painter_(painter), transform_(transform), margins_(margins),
+TRptRenderCanvas::TRptRenderCanvas(QPainter& painter, const RptTransform& transform)
+    : painter_(&painter), transform_(transform),
       decoder_("windows-1251", QStringConverter::Flag::Stateless) {}
 
-void TRptRenderCanvas::beginStream(const RptStreamHeader& header) {
-    if (margins_ == Margins::FromHeader) {
-        transform_.left = header.marginLeft;
-        transform_.top = header.marginTop;
-    }
-    pictures_.clear();
-}
-
-void TRptRenderCanvas::beginPage(const RptPageInfo&) {
+void TRptRenderCanvas::beginPage(const RptPageInfo& page) {
+    if (start_ && *start_)
+        (*start_)(page, transform_);
     // Each page brings its whole state; start it from the defaults.
     font_ = RptFont();
     pen_ = RptPen();

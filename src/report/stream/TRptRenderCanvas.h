@@ -1,11 +1,16 @@
 #pragma once
-// Replays pages onto a QPainter: the one paint path shared by the preview,
-// the printer and image export. Positions go through an RptTransform; fonts,
-// pens and brushes follow the stream's state records.
+// A painter, the transform that puts inches on it and the pictures decoded
+// for it: what rptPaintPage, the one paint path of the preview, the printer
+// and the PDF document, replays pages onto. Fonts, pens and brushes follow
+// the stream's state records, from the defaults at the start of every page.
+// A picture drawn again (on any page painted onto the same canvas) is
+// decoded once, so a PDF document holds it once. Only rptPaintPage replays
+// pages onto a canvas.
 //
 // What the stream asks and we draw differently: metafile pictures are not
 // drawn (Qt has no metafile player); the text background mode and the scale
 // factors do not change the drawing; text is always drawn transparently.
+#include "report/stream/RptPaintPage.h"
 #include "report/stream/RptTransform.h"
 #include "report/stream/TRptRender.h"
 
@@ -17,20 +22,13 @@
 
 namespace zamt {
 
-class TRptRenderCanvas : public TRptRender {
+class TRptRenderCanvas : private TRptRender {
 public:
-    enum class Margins {
-        Fixed,     // the transform's own margins (0 for a preview)
-        FromHeader // a printer's: each stream header's unprintable margins
-    };
+    TRptRenderCanvas(QPainter& painter, const RptTransform& transform);
 
-    TRptRenderCanvas(QPainter* painter, const RptTransform& transform,
-                     Margins margins = Margins::Fixed);
+private:
+    friend void rptPaintPage(TRptStreamReader&, int, TRptRenderCanvas&, const RptPageStart&);
 
-    void setTransform(const RptTransform& transform) { transform_ = transform; }
-    const RptTransform& transform() const { return transform_; }
-
-    void beginStream(const RptStreamHeader& header) override;
     void beginPage(const RptPageInfo& page) override;
 
     void arc(const RptArc& arc) override;
@@ -75,12 +73,10 @@ public:
     void setBrushBitmap(const std::optional<RptGraphic>& bitmap) override;
     void setFrameMode(uint8_t mode) override { frameMode_ = mode; }
 
-    // The font a text would be drawn with now.
-    QFont currentFont();
-
-private:
     enum class Tool { Pen, PenAndBrush };
 
+    // The font a text is drawn with now.
+    QFont currentFont();
     void prepare(Tool tool);
     QPen makePen() const;
     QBrush makeBrush();
@@ -90,7 +86,7 @@ private:
 
     QPainter* painter_;
     RptTransform transform_;
-    Margins margins_;
+    const RptPageStart* start_ = nullptr; // while rptPaintPage paints a page
     RptFont font_;
     RptPen pen_;
     RptBrush brush_;

@@ -431,7 +431,7 @@ RptText TRptStreamReader::readText(uint8_t code) {
 void TRptStreamReader::expandText(RptText& text, const TRptRender& renderer) const {
     const std::string_view raw = text.raw;
     const bool commands = raw.find(RptCode::InlineCommand) != std::string_view::npos;
-    const bool macros = raw.find(RptCode::MacroStart) != std::string_view::npos;
+    const bool macros = raw.find(RptMacro::Start) != std::string_view::npos;
     if (!commands && !macros) {
         // The common case: one plain run.
         if (!raw.empty())

@@ -9,6 +9,8 @@
 // value differs from the one last written. Pictures written before are
 // referred to by position instead of being written again. Pages outside the
 // page range, and pages marked invalid before they end, leave no block.
+// Texts may carry page macros, made by rptPageMacro and rptVariableMacro
+// (RptPageMacros.h).
 //
 // While a status sink is attached, every page that begins sends the status
 // text to it and then lets the program handle pending events, so that a
@@ -169,11 +171,6 @@ public:
                            double height);
     // Data carried along for other programs; nothing is drawn.
     void embedData(const QByteArray& data, std::string_view text, const RptRect& area);
-
-    // Text of the page macro nn and of a report variable's value, for
-    // producers that print page numbers, dates or variables.
-    static std::string pageMacro(int index);
-    static std::string variableMacro(std::string_view name);
 
 private:
     struct DrawState {

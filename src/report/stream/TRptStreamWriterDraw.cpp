@@ -170,23 +170,4 @@ void TRptStreamWriter::embedData(const QByteArray& data, std::string_view text,
     putRect(area);
 }
 
-// ------------------------------------------------------------ macros
-
-std::string TRptStreamWriter::pageMacro(int index) {
-    std::string text(1, RptCode::MacroStart);
-    text += "$PGCM";
-    text += char('0' + (index / 10) % 10);
-    text += char('0' + index % 10);
-    return text;
-}
-
-std::string TRptStreamWriter::variableMacro(std::string_view name) {
-    std::string text(1, RptCode::MacroStart);
-    text += "$PGCV";
-    text += RptCode::MacroNameStart;
-    text += name;
-    text += RptCode::MacroNameEnd;
-    return text;
-}
-
 } // namespace zamt

@@ -4,6 +4,7 @@
 #include "platform/CodePage.h"
 #include "report/common/RptTranslate.h"
 #include "report/stream/RptPageRange.h"
+#include "report/stream/RptPaintPage.h"
 #include "report/stream/TRptRenderCanvas.h"
 #include "report/stream/TRptStreamReader.h"
 #include "report/windows/CupsQueue.h"
@@ -168,10 +169,9 @@ void TRptRenderPrinter::printJob(int copies, int repeats) {
     }
 
     QPainter painter;
-    TRptRenderCanvas canvas(&painter,
+    TRptRenderCanvas canvas(painter,
                             RptTransform::printer(printer.logicalDpiX(), printer.logicalDpiY(),
-                                                  header.marginLeft, header.marginTop),
-                            TRptRenderCanvas::Margins::FromHeader);
+                                                  header.marginLeft, header.marginTop));
     const RptPageRange range(FirstPage, LastPage, Selection);
     bool begun = false;
     try {
@@ -186,7 +186,7 @@ void TRptRenderPrinter::printJob(int copies, int repeats) {
                 } else if (!printer.newPage()) {
                     invalidPrinter(device_);
                 }
-                reader.replayPage(page, canvas);
+                rptPaintPage(reader, page, canvas);
             }
         }
     } catch (...) {

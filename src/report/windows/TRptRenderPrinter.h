@@ -1,8 +1,8 @@
 #pragma once
 // Prints a page stream on the selected printer: every page of the stream,
-// or those of a page range or selection, replayed through the canvas
-// renderer at the printer's resolution from its unprintable margins, as one
-// print job titled with the report's title.
+// or those of a page range or selection, painted by rptPaintPage at the
+// printer's resolution from its unprintable margins, as one print job titled
+// with the report's title.
 //
 // The preview's Print:
 //   TRptRenderPrinter printer;

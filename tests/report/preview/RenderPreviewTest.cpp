@@ -16,19 +16,6 @@
 namespace zamt::test {
 namespace {
 
-// A buffer that counts the bytes read from it.
-class CountingBuffer : public QBuffer {
-public:
-    qint64 bytesRead = 0;
-
-protected:
-    qint64 readData(char* data, qint64 size) override {
-        const qint64 got = QBuffer::readData(data, size);
-        bytesRead += std::max<qint64>(got, 0);
-        return got;
-    }
-};
-
 class RenderPreview : public testing::Test {
 protected:
     static void SetUpTestSuite() {

@@ -4,7 +4,6 @@
 #include "report/project/RptPaper.h"
 #include "report/project/RptProjectModel.h"
 #include "report/stream/RptPageMacros.h"
-#include "report/stream/TRptStreamWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +11,8 @@ namespace zamt::test {
 namespace {
 
 TEST(PageNotation, TurnsTheNotationIntoPageMacros) {
-    const std::string page = TRptStreamWriter::pageMacro(11);
-    const std::string pages = TRptStreamWriter::pageMacro(10);
+    const std::string page = rptPageMacro(11);
+    const std::string pages = rptPageMacro(10);
     const struct {
         std::string text;
         std::string expanded;
@@ -22,7 +21,7 @@ TEST(PageNotation, TurnsTheNotationIntoPageMacros) {
         {"plain", "plain"},
         {"Page {page} of {pages}", "Page " + page + " of " + pages},
         {"{page}{pages}{page}", page + pages + page},
-        {"{date} {time}", TRptStreamWriter::pageMacro(0) + " " + TRptStreamWriter::pageMacro(4)},
+        {"{date} {time}", rptPageMacro(0) + " " + rptPageMacro(4)},
         {"{{page}", "{page}"},
         {"{{{page}", "{" + page},
         {"{Page} {pagecount} {page", "{Page} {pagecount} {page"},

@@ -7,7 +7,7 @@
 #include "report/project/RptProjectFile.h"
 #include "report/project/RptProjectHeader.h"
 #include "report/project/RptProjectXml.h"
-#include "report/stream/TRptStreamWriter.h"
+#include "report/stream/RptPageMacros.h"
 #include "support/TempDir.h"
 
 #include <QFile>
@@ -226,8 +226,7 @@ TEST(DefaultProject, PrintsStrFieldOncePerRowUnderTitleAndPageFooter) {
     ASSERT_TRUE(report.pageFooter.has_value());
     const auto& footer = std::get<RptFixedText>(report.pageFooter->items.at(1));
     EXPECT_EQ(rptExpandPageNotation(footer.text),
-              cp1251("Страница ") + TRptStreamWriter::pageMacro(11) + cp1251(" из ") +
-                  TRptStreamWriter::pageMacro(10));
+              cp1251("Страница ") + rptPageMacro(11) + cp1251(" из ") + rptPageMacro(10));
 
     // One 30-line record fits on one page, and a line of 90 characters in
     // its width (DejaVu Sans Mono advances 1233/2048 of an em).

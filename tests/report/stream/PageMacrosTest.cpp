@@ -84,6 +84,69 @@ TEST(PageMacros, FormatsTheReportDateAndTimeInTheLocale) {
     EXPECT_EQ(rptDateTimeMacro(4, Afternoon, QLocale::c()), "14:05:09");
 }
 
+TEST(PageMacros, FindsEveryMacroTextItMakesAndNoCutOne) {
+    const struct {
+        std::string text;
+        int index;
+        std::string name;
+    } cases[] = {
+        {rptPageMacro(0), 0, ""},
+        {rptPageMacro(7), 7, ""},
+        {rptPageMacro(RptMacro::PageNumber), 11, ""},
+        {rptPageMacro(35), 35, ""},
+        {rptPageMacro(99), 99, ""},
+        {rptVariableMacro("Total"), -1, "Total"},
+        {rptVariableMacro(cp1251("Город")), -1, cp1251("Город")},
+        {rptVariableMacro(""), -1, ""},
+        {rptVariableMacro(rptPageMacro(11)), -1, rptPageMacro(11)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(c.text[0], char(253));
+        const std::string inText = "ab" + c.text + "cd";
+        const std::optional<RptMacroRef> found = rptMacroAt(inText, 2);
+        ASSERT_TRUE(found.has_value());
+        EXPECT_EQ(found->index, c.index);
+        EXPECT_EQ(found->name, c.name);
+        EXPECT_EQ(found->length, c.text.size());
+        EXPECT_FALSE(rptMacroAt(inText, 1).has_value());
+        for (size_t cut = 0; cut < c.text.size(); ++cut)
+            EXPECT_FALSE(rptMacroAt(c.text.substr(0, cut), 0).has_value()) << cut;
+    }
+    EXPECT_EQ(rptPageMacro(11), std::string("\xFD$PGCM11"));
+    EXPECT_EQ(rptVariableMacro("V"), std::string("\xFD$PGCV\xFCV\xFB"));
+}
+
+TEST(PageMacros, RefusesMacrosThatCannotBeWrittenBack) {
+    EXPECT_EQ(errorOf([] { rptPageMacro(-1); }),
+              "There is no page macro -1: macros are numbered 0 to 99.");
+    EXPECT_EQ(errorOf([] { rptPageMacro(100); }),
+              "There is no page macro 100: macros are numbered 0 to 99.");
+    // Byte 251 is the letter "ы" of the code page.
+    EXPECT_EQ(QString::fromStdString(errorOf([] { rptVariableMacro(cp1251("Итоговый")); })),
+              QStringLiteral("The report variable \"Итоговый\" cannot stand in a page macro: "
+                             "byte 251 in its name would end the name there."));
+}
+
+// Supplies macros 13 to 15 and the macro data lines, as a renderer does, and
+// keeps the runs of the last text drawn.
+class MacroSupplier : public TRptRender {
+public:
+    explicit MacroSupplier(std::vector<std::string> data) : data_(std::move(data)) {}
+    std::vector<std::string> runs;
+
+    void text(const RptText& text) override { runs = text.runs; }
+    std::string macroValue(int index) const override { return "r" + std::to_string(index); }
+    std::optional<std::string> macroLine(int line) const override {
+        if (line < 0 || size_t(line) >= data_.size())
+            return std::nullopt;
+        return data_[size_t(line)];
+    }
+
+private:
+    std::vector<std::string> data_;
+};
+
 // Writes one page (number 4 of a range 2..9) with the given text, and a
 // variable "Total", then replays it with a fixed moment.
 std::vector<std::string> runsOf(const std::string& text, const std::vector<std::string>& data) {
@@ -106,18 +169,13 @@ std::vector<std::string> runsOf(const std::string& text, const std::vector<std::
     TRptStreamReader reader(&buffer);
     reader.setReportTime(Afternoon);
     reader.setLocale(QLocale::c());
-    RecordingRender render;
-    render.macroData = data;
+    MacroSupplier render(data);
     reader.replayPage(3, render);
-    const std::string line = render.recordsOfPage(3).back();
-    std::vector<std::string> runs;
-    for (size_t at = line.find('<'); at != std::string::npos; at = line.find('<', at + 1))
-        runs.push_back(line.substr(at + 1, line.find('>', at) - at - 1));
-    return runs;
+    return render.runs;
 }
 
 std::string macro(int index) {
-    return TRptStreamWriter::pageMacro(index);
+    return rptPageMacro(index);
 }
 
 TEST(PageMacros, ReplacesPageMacrosWhenThePageIsDrawn) {
@@ -135,8 +193,8 @@ TEST(PageMacros, ReplacesPageMacrosWhenThePageIsDrawn) {
         {macro(16) + "|" + macro(17) + "|" + macro(18) + "|" + macro(35),
          "first line|second line||"},
         {macro(36) + macro(99), ""},
-        {std::string("[").append(TRptStreamWriter::variableMacro("TOTAL")) + "]", "[1234]"},
-        {std::string("[").append(TRptStreamWriter::variableMacro("missing")) + "]", "[]"},
+        {std::string("[").append(rptVariableMacro("TOTAL")) + "]", "[1234]"},
+        {std::string("[").append(rptVariableMacro("missing")) + "]", "[]"},
         // Byte 253 is also a letter of the code page: without a whole macro after it, it stays.
         {cp1251("это $PGCM1 э$PGCMx1 э$PGCV"), cp1251("это $PGCM1 э$PGCMx1 э$PGCV")},
         {e + "$PGCV" + char(252) + "Total", e + "$PGCV" + char(252) + "Total"},

@@ -1,5 +1,7 @@
+#include "StreamBytes.h"
 #include "StreamTestSupport.h"
 #include "report/stream/RptColor.h"
+#include "report/stream/RptPaintPage.h"
 #include "report/stream/RptTransform.h"
 #include "report/stream/TRptRenderCanvas.h"
 #include "support/GuiApplication.h"
@@ -8,6 +10,7 @@
 #include <QImage>
 #include <QPainter>
 #include <cmath>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -62,17 +65,16 @@ class RenderCanvas : public testing::Test {
 protected:
     static void SetUpTestSuite() { test::ensureGuiApplication(); }
 
-    static QImage paint(const QByteArray& stream, const RptTransform& t, QSize size = {400, 400},
-                        TRptRenderCanvas::Margins margins = TRptRenderCanvas::Margins::Fixed) {
+    static QImage paint(const QByteArray& stream, const RptTransform& t, QSize size = {400, 400}) {
         QImage image(size, QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter painter(&image);
-        TRptRenderCanvas canvas(&painter, t, margins);
+        TRptRenderCanvas canvas(painter, t);
         QByteArray copy = stream;
         QBuffer buffer(&copy);
         buffer.open(QIODevice::ReadOnly);
         TRptStreamReader reader(&buffer);
-        reader.replayPage(1, canvas);
+        rptPaintPage(reader, 1, canvas);
         painter.end();
         return image;
     }
@@ -119,21 +121,19 @@ TEST_F(RenderCanvas, PutsAFilledRectangleWhereTheTransformSays) {
     const struct {
         const char* name;
         RptTransform t;
-        TRptRenderCanvas::Margins margins;
         QRect expected;
     } cases[] = {
-        {"96 ppi, 100%", RptTransform::preview(96, 100), TRptRenderCanvas::Margins::Fixed,
-         QRect(QPoint(96, 96), QPoint(191, 143))},
+        {"96 ppi, 100%", RptTransform::preview(96, 100), QRect(QPoint(96, 96), QPoint(191, 143))},
         {"96 ppi, 200%, offset", RptTransform::preview(96, 200, 10, 20),
-         TRptRenderCanvas::Margins::Fixed, QRect(QPoint(202, 212), QPoint(393, 307))},
+         QRect(QPoint(202, 212), QPoint(393, 307))},
         {"72 ppi, 50%, offset", RptTransform::preview(72, 50, 3, 4),
-         TRptRenderCanvas::Margins::Fixed, QRect(QPoint(39, 40), QPoint(74, 57))},
-        {"printer at its margins", RptTransform::printer(96, 96, 0, 0),
-         TRptRenderCanvas::Margins::FromHeader, QRect(QPoint(72, 48), QPoint(167, 95))},
+         QRect(QPoint(39, 40), QPoint(74, 57))},
+        {"printer at the header's margins", RptTransform::printer(96, 96, 0.25, 0.5),
+         QRect(QPoint(72, 48), QPoint(167, 95))},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const QImage image = paint(stream, c.t, {400, 400}, c.margins);
+        const QImage image = paint(stream, c.t);
         const QRect r = c.expected;
         for (const QPoint inside : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()})
             EXPECT_EQ(image.pixel(inside), qRgb(255, 0, 0)) << inside.x() << "," << inside.y();
@@ -283,6 +283,152 @@ TEST_F(RenderCanvas, SurvivesAbsurdValuesFromAFile) {
     });
     const QImage image = paint(stream, RptTransform::preview(96, 100), {200, 200});
     EXPECT_EQ(image.size(), QSize(200, 200));
+}
+
+// ---------------------------------------------------------------- rptPaintPage
+
+// Three pages on paper 3, 4 and 5 inches wide, each filling a half-inch
+// square one inch further right: red, green, blue.
+QByteArray threeSquares() {
+    return writeStream([](TRptStreamWriter& w) {
+        const int32_t colours[] = {0x0000FF, 0x00FF00, 0xFF0000};
+        for (int page = 1; page <= 3; ++page) {
+            w.setPaperSize(2.0 + page, 2);
+            w.beginPage();
+            w.setBrushColor(colours[page - 1]);
+            w.fillRect({float(page), 1, page + 0.5f, 1.5f});
+            w.endPage();
+        }
+    });
+}
+
+// The bounding box of the pixels that are not `background`.
+QRect paintedBox(const QImage& image, QRgb background = qRgb(255, 255, 255)) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != background)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+// One reader serves every request of a test, as in the preview.
+class PaintPage : public RenderCanvas {
+protected:
+    static QIODevice* opened(QBuffer& buffer) {
+        buffer.open(QIODevice::ReadOnly);
+        return &buffer;
+    }
+    QByteArray bytes = threeSquares();
+    QBuffer buffer{&bytes};
+    TRptStreamReader reader{opened(buffer)};
+};
+
+TEST_F(PaintPage, PutsPageNWhereTheTransformSays) {
+    const struct {
+        int page;
+        RptTransform t;
+        QRect square;
+        QRgb colour;
+    } cases[] = {
+        {2, RptTransform::preview(96, 100), QRect(192, 96, 48, 48), qRgb(0, 255, 0)},
+        {3, RptTransform::preview(48, 100, 10, 5), QRect(154, 53, 24, 24), qRgb(0, 0, 255)},
+        {1, RptTransform::preview(96, 50), QRect(48, 48, 24, 24), qRgb(255, 0, 0)},
+        {2, RptTransform::printer(96, 96, 0.5, 0.25), QRect(144, 72, 48, 48), qRgb(0, 255, 0)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.page);
+        QImage image(600, 300, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        TRptRenderCanvas canvas(painter, c.t);
+        rptPaintPage(reader, c.page, canvas);
+        painter.end();
+        EXPECT_EQ(paintedBox(image), c.square);
+        EXPECT_EQ(image.pixel(c.square.center()), c.colour);
+    }
+}
+
+TEST_F(PaintPage, RefusesAPageOutsideTheStreamBeforeItStarts) {
+    for (const int page : {0, 4, -1}) {
+        SCOPED_TRACE(page);
+        QImage image(300, 200, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        TRptRenderCanvas canvas(painter, RptTransform::preview(96, 100));
+        int starts = 0;
+        EXPECT_EQ(errorOf([&] {
+                      rptPaintPage(reader, page, canvas,
+                                   [&](const RptPageInfo&, RptTransform&) { ++starts; });
+                  }),
+                  "There is no page " + std::to_string(page) + " in the report file.");
+        EXPECT_EQ(starts, 0);
+        // The canvas and the reader serve the next page as before.
+        rptPaintPage(reader, 1, canvas);
+        painter.end();
+        EXPECT_EQ(paintedBox(image), QRect(96, 96, 48, 48));
+    }
+}
+
+TEST_F(PaintPage, StartReadiesThePainterForThePagesPaperBeforeAnythingIsDrawn) {
+    QImage image;
+    QPainter painter;
+    TRptRenderCanvas canvas(painter, RptTransform::preview(96, 100));
+    std::vector<std::string> starts;
+    rptPaintPage(reader, 3, canvas, [&](const RptPageInfo& page, RptTransform& t) {
+        starts.push_back(std::to_string(page.number) + ": " + std::to_string(page.paperWidth) +
+                         " x " + std::to_string(page.paperHeight));
+        image = QImage(int(page.paperWidth * 48), int(page.paperHeight * 48), QImage::Format_RGB32);
+        image.fill(Qt::gray);
+        painter.begin(&image);
+        t = RptTransform::preview(48, 100, 5, 5);
+    });
+    painter.end();
+    EXPECT_EQ(starts, (std::vector<std::string>{"3: 5.000000 x 2.000000"}));
+    EXPECT_EQ(image.size(), QSize(240, 96));
+    EXPECT_EQ(paintedBox(image, QColor(Qt::gray).rgb()), QRect(149, 53, 24, 24));
+    EXPECT_EQ(image.pixel(150, 54), qRgb(0, 0, 255));
+}
+
+TEST_F(RenderCanvas, StartsEveryPageFromTheDefaultState) {
+    // Hand-made: page 2 carries no state records of its own, so all it draws
+    // with is what the canvas starts a page with.
+    StreamBytes s;
+    s.b(90).i16(2017).s("").i16(2).i16(1).i16(9999).f(8.5f).f(11).f(0).f(0).f(0).f(0).b(0);
+    s.i16(265).b(0).b(0).i16(1).i16(1).i16(0).i16(0).s("");
+    const qsizetype first = s.pos();
+    s.b(80).i32(0).i32(0).i16(1).f(8.5f).f(11);
+    s.b(41).i32(0x0000FF);            // red brush
+    s.b(74).f(0.25f);                 // pen 24 pixels wide
+    s.b(12).f(4).f(4);                // move to 4, 4
+    s.b(8).f(0).f(0).f(4).f(3).b(82); // fill the top of the paper
+    const qsizetype second = s.pos();
+    const int32_t next = int32_t(second);
+    std::memcpy(s.bytes.data() + first + 5, &next, 4);
+    s.b(80).i32(first).i32(0).i16(2).f(8.5f).f(11);
+    s.b(8).f(1).f(1).f(2).f(2); // default brush: solid white
+    s.b(11).f(3).f(0.5f);       // from the default position 0, 0
+    s.b(82);
+
+    QByteArray bytes = s.bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    TRptStreamReader reader(&buffer);
+    QImage image(400, 300, QImage::Format_RGB32);
+    QPainter painter(&image);
+    TRptRenderCanvas canvas(painter, RptTransform::preview(96, 100));
+    rptPaintPage(reader, 1, canvas);
+    image.fill(Qt::gray);
+    rptPaintPage(reader, 2, canvas);
+    painter.end();
+
+    EXPECT_EQ(image.pixel(144, 144), qRgb(255, 255, 255));
+    // The line runs from 0, 0 to 288, 48 one pixel wide: one black pixel at x = 144.
+    int black = 0;
+    for (int y = 0; y < image.height(); ++y)
+        black += image.pixel(144, y) == qRgb(0, 0, 0);
+    EXPECT_EQ(black, 1);
+    EXPECT_EQ(image.pixel(144, 24), qRgb(0, 0, 0));
 }
 
 } // namespace

@@ -43,6 +43,13 @@ qsizetype addPage(StreamBytes& s, int version, int number, qsizetype previous,
     return at;
 }
 
+// Where the size field of a picture's data lies in the stream.
+std::string dataAt(const QByteArray& bytes, const QByteArray& data) {
+    const int32_t size = int32_t(data.size());
+    return std::to_string(
+        bytes.indexOf(QByteArray(reinterpret_cast<const char*>(&size), 4) + data));
+}
+
 // One page of the given version holding `records`.
 QByteArray onePage(int version, const QByteArray& records) {
     StreamBytes s = headerOf(version, 1);
@@ -53,7 +60,7 @@ QByteArray onePage(int version, const QByteArray& records) {
 TEST(StreamReader, ReadsBackEveryRecordTheWriterWrites) {
     const RptGraphic bmp{1, "bmp"}, wmf{2, "wmf"}, ico{3, "ico"};
     const std::vector<RptPoint> points = {{0, 0}, {1, 0.5f}, {2, 0}};
-    const RecordingRender replay = replayAll(writeStream([&](TRptStreamWriter& w) {
+    const QByteArray bytes = writeStream([&](TRptStreamWriter& w) {
         w.beginPage();
         w.text(1, 2, "left");
         w.text(3, 2, "centre", RptAlign::Center);
@@ -85,59 +92,61 @@ TEST(StreamReader, ReadsBackEveryRecordTheWriterWrites) {
         w.setTextBackgroundMode(1);
         w.setReportVariable("Total", "42");
         w.endPage();
-    }));
+    });
+    const std::string bmpAt = dataAt(bytes, bmp.data), wmfAt = dataAt(bytes, wmf.data),
+                      icoAt = dataAt(bytes, ico.data);
     std::vector<std::string> expected = defaultState();
-    for (const char* line : {
-             "text 24 1 2 [left] <left>",
-             "text 23 3 2 [centre] <centre>",
-             "text 25 5 2 [right] <right>",
-             "text 22 0.75 2.5 clip 0.5 1 2 3 [clipped] <clipped>",
-             "text 33 1 4 width 2.5 [wide] <wide>",
-             "moveTo 1 1",
-             "lineTo 2 2",
-             "rectangle 1 1 2 2",
-             "fillRect 1.5 1.5 2.5 2.5",
-             "ellipse 0 0 1 0.5",
-             "roundRect 0 0 1 1 0.25 0.125",
-             "arc 0 0 2 2 2 1 1 0",
-             "chord 0 0 4 2 4 1 0 1",
-             "pie 1 1 3 3 3 2 2 1",
-             "polygon 3 0 0 1 0.5 2 0",
-             "polyline 3 0 0 1 0.5 2 0",
-             "drawPicture kind 1 [bmp] 1 1",
-             "stretchPicture kind 2 [wmf] 1 2 3 4",
-             "stretchBitmap kind 1 reused [bmp] 0 0 1 1",
-             "stretchBitmapArea kind 3 [ico] 1 2 3 4",
-             "skipped 36 1 2 3 4 [note] {payload}",
-             "frameMode 3",
-             "lineSpacing 0.25 0.5 1",
-             "fontName [Courier New]",
-             "fontColor 255",
-             "fontPitch 2",
-             "fontHeight 0.5 0",
-             "bold 1",
-             "underline 1",
-             "italic 1",
-             "strikeOut 1",
-             "superscript 1",
-             "subscript 1",
-             "fontRotation 90",
-             "fontAttribute 7",
-             "fontCharset 204",
-             "penColor 65280",
-             "penMode 14",
-             "penStyle 6",
-             "penWidth 0.03125",
-             "brushColor 1193046",
-             "brushStyle 7",
-             "brushBitmap kind 3 reused [ico]",
-             "scaleX 50",
-             "scaleY 200",
-             "backgroundMode 1",
-             "variable [Total] [42]",
+    for (const std::string& line : std::vector<std::string>{
+             "  24 text at 1 2 \"left\"",
+             "  23 text centred on 3 2 \"centre\"",
+             "  25 text ending at 5 2 \"right\"",
+             "  22 text clipped to 0.5 1 2 3 at 0.75 2.5 \"clipped\"",
+             "  33 text at 1 4 width 2.5 \"wide\"",
+             "  12 move to 1 1",
+             "  11 line to 2 2",
+             "  18 rectangle 1 1 2 2",
+             "  8 fill rectangle 1.5 1.5 2.5 2.5",
+             "  7 ellipse 0 0 1 0.5",
+             "  20 rounded rectangle 0 0 1 1 corner 0.25 0.125",
+             "  1 arc 0 0 2 2 from 2 1 to 1 0",
+             "  3 chord 0 0 4 2 from 4 1 to 0 1",
+             "  13 pie 1 1 3 3 from 3 2 to 2 1",
+             "  14 polygon 0 0 1 0.5 2 0",
+             "  15 polyline 0 0 1 0.5 2 0",
+             "  5 picture bitmap at " + bmpAt + ", 3 bytes at 1 1",
+             "  21 stretched picture metafile at " + wmfAt + ", 3 bytes into 1 2 3 4",
+             "  17 stretched bitmap bitmap reused from " + bmpAt + ", 3 bytes into 0 0 1 1",
+             "  16 stretched bitmap icon at " + icoAt + ", 3 bytes into 1 2 size 3 4",
+             "  36 skipped 1 2 3 4 \"note\" 7 bytes",
+             "  35 frame mode 3",
+             "  83 line spacing 0.25 0.5 1",
+             "  51 font name \"Courier New\"",
+             "  52 font colour 0x000000FF",
+             "  53 font pitch 2",
+             "  54 font height 0.5 0",
+             "  55 bold on",
+             "  56 underline on",
+             "  57 italic on",
+             "  58 strike-out on",
+             "  59 superscript on",
+             "  60 subscript on",
+             "  61 font rotation 90",
+             "  62 font attribute 7",
+             "  63 font charset 204",
+             "  71 pen colour 0x0000FF00",
+             "  72 pen mode 14",
+             "  73 pen style 6",
+             "  74 pen width 0.03125",
+             "  41 brush colour 0x00123456",
+             "  42 brush style 7",
+             "  43 brush bitmap icon reused from " + icoAt + ", 3 bytes",
+             "  28 horizontal scale 50",
+             "  29 vertical scale 200",
+             "  26 background mode 1",
+             "  37 variable \"Total\" = \"42\"",
          })
         expected.push_back(line);
-    EXPECT_EQ(replay.recordsOfPage(1), expected);
+    EXPECT_EQ(replayAll(bytes).recordsOfPage(1), expected);
 }
 
 TEST(StreamReader, ReadsTheRecordsOurWriterNeverWrites) {
@@ -159,28 +168,30 @@ TEST(StreamReader, ReadsTheRecordsOurWriterNeverWrites) {
     r.b(84).b(85).b(86);
     r.b(87).b(87);
     r.b(88).s("eighty-eight");
-    const RecordingRender replay = replayAll(onePage(2017, r.bytes));
-    EXPECT_EQ(replay.recordsOfPage(1), (std::vector<std::string>{
-                                           "text 32 2 1 width 3 [old] <old>",
-                                           "brush 65280 2 none",
-                                           "brush 255 0 kind 1 [bm]",
-                                           "pen 255 4 1 0.5",
-                                           "rectangle 1 2 3 4",
-                                           "skipped 2 1 2 3 4 5 6 7 8 -9",
-                                           "skipped 4 1 2 3 4 5 6 7 8 9",
-                                           "skipped 6 1 2 3 4",
-                                           "skipped 9 1 2 3 4",
-                                           "skipped 10 1 2 3 4",
-                                           "skipped 27 27",
-                                           "skipped 30 [thirty]",
-                                           "skipped 31 -31",
-                                           "skipped 34 34",
-                                           "skipped 84",
-                                           "skipped 85",
-                                           "skipped 86",
-                                           "skipped 87 87",
-                                           "skipped 88 [eighty-eight]",
-                                       }));
+    const QByteArray bytes = onePage(2017, r.bytes);
+    EXPECT_EQ(replayAll(bytes).recordsOfPage(1),
+              (std::vector<std::string>{
+                  "  32 text at 2 1 width 3 \"old\"",
+                  "  40 brush colour 0x0000FF00 style 2 bitmap none",
+                  "  40 brush colour 0x000000FF style 0 bitmap bitmap at " + dataAt(bytes, "bm") +
+                      ", 2 bytes",
+                  "  70 pen colour 0x000000FF mode 4 style 1 width 0.5",
+                  "  19 rectangle 1 2 3 4",
+                  "  2 skipped 1 2 3 4 5 6 7 8 -9",
+                  "  4 skipped 1 2 3 4 5 6 7 8 9",
+                  "  6 skipped 1 2 3 4",
+                  "  9 skipped 1 2 3 4",
+                  "  10 skipped 1 2 3 4",
+                  "  27 skipped 27",
+                  "  30 skipped \"thirty\"",
+                  "  31 skipped -31",
+                  "  34 skipped 34",
+                  "  84 skipped",
+                  "  85 skipped",
+                  "  86 skipped",
+                  "  87 skipped 87",
+                  "  88 skipped \"eighty-eight\"",
+              }));
 }
 
 TEST(StreamReader, ReadsEachHeaderVersionWithItsFields) {
@@ -193,18 +204,20 @@ TEST(StreamReader, ReadsEachHeaderVersionWithItsFields) {
         int duplex;
         // A complete font, a font height and a 200-character string as the
         // version lays them out, and what the reader makes of them.
-        std::string fontLine;
-        std::string heightLine;
+        std::string font;
+        std::string height;
         bool twoByteLengths;
     } cases[] = {
-        {1101, 81, "", 265, 0, 0, "font [Arial] 255 1 1 0.25 101 0", "fontHeight 0.5 0", false},
-        {2009, 89, "", 7, 1, 2, "font [Arial] 255 1 1 0.25 101 45", "fontHeight 0.5 0.75", false},
-        {2016, 90, "Title", 7, 1, 2, "font [Arial] 255 1 1 0.25 101 45", "fontHeight 0.5 0.75",
-         true},
-        {2017, 90, "Title", 7, 1, 2, "font [Arial] 255 1 1 0.25 101 45", "fontHeight 0.5 0.75",
-         true},
-        {2018, 90, "Title", 7, 1, 2, "font [Arial] 255 1 204 0.25 101 45", "fontHeight 0.5 0.75",
-         true},
+        {1101, 81, "", 265, 0, 0,
+         "charset 1 height 0.25 bold on italic off strike-out on rotation 0", "0.5 0", false},
+        {2009, 89, "", 7, 1, 2,
+         "charset 1 height 0.25 bold on italic off strike-out on rotation 45", "0.5 0.75", false},
+        {2016, 90, "Title", 7, 1, 2,
+         "charset 1 height 0.25 bold on italic off strike-out on rotation 45", "0.5 0.75", true},
+        {2017, 90, "Title", 7, 1, 2,
+         "charset 1 height 0.25 bold on italic off strike-out on rotation 45", "0.5 0.75", true},
+        {2018, 90, "Title", 7, 1, 2,
+         "charset 204 height 0.25 bold on italic off strike-out on rotation 45", "0.5 0.75", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.version);
@@ -254,14 +267,18 @@ TEST(StreamReader, ReadsEachHeaderVersionWithItsFields) {
         EXPECT_EQ(h.paperSizeLength, 2970);
         EXPECT_EQ(h.outputName, "out.prn");
 
-        RecordingRender render;
+        RptDumpRender render;
         reader.replayPage(1, render);
         // Old page blocks hold one byte instead of the paper size: the header's size counts.
-        EXPECT_EQ(render.lines[1], c.version >= 2000 ? "page 1 number 1 paper 6 4"
-                                                     : "page 1 number 1 paper 8.25 11.5");
+        ASSERT_GT(render.lines().size(), 6u);
+        EXPECT_EQ(render.lines()[6], "page 1 number 1 at " +
+                                         std::to_string(headerOf(c.version, 1).pos()) +
+                                         " previous 0 next 0 paper " +
+                                         (c.version >= 2000 ? "6 x 4 in" : "8.25 x 11.5 in"));
         EXPECT_EQ(render.recordsOfPage(1),
-                  (std::vector<std::string>{c.fontLine, c.heightLine,
-                                            "text 24 2 1 [" + text + "] <" + text + ">"}));
+                  (std::vector<std::string>{
+                      "  50 font \"Arial\" colour 0x000000FF pitch 1 " + c.font,
+                      "  54 font height " + c.height, "  24 text at 2 1 \"" + text + "\""}));
     }
 }
 
@@ -272,14 +289,14 @@ TEST(StreamReader, ReadsALengthByteOf192AsALengthBeforeVersion2016) {
     StreamBytes r;
     r.b(30).b(192).raw(std::string(192, 'a'));
     EXPECT_EQ(replayAll(onePage(2009, r.bytes)).recordsOfPage(1),
-              (std::vector<std::string>{"skipped 30 [" + std::string(192, 'a') + "]"}));
+              (std::vector<std::string>{"  30 skipped \"" + std::string(192, 'a') + "\""}));
     EXPECT_EQ(errorOf([&] { replayAll(onePage(2017, r.bytes)); }),
               "Unexpected code [97] found in report file.");
 }
 
 // ---------------------------------------------------------------- page chain
 
-QByteArray numberedPages(int count) {
+QByteArray pagesSayingTheirNumber(int count) {
     return writeStream([count](TRptStreamWriter& w) {
         for (int page = 1; page <= count; ++page) {
             w.beginPage();
@@ -290,32 +307,31 @@ QByteArray numberedPages(int count) {
 }
 
 TEST(StreamReader, ServesPageRequestsInAnyOrder) {
-    QByteArray bytes = numberedPages(300);
+    QByteArray bytes = pagesSayingTheirNumber(300);
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     TRptStreamReader reader(&buffer);
     for (const int page : {5, 3, 150, 1, 300, 64, 65, 66, 129, 128, 2, 299, 200, 1, 300}) {
         SCOPED_TRACE(page);
-        RecordingRender render;
+        RptDumpRender render;
         reader.replayPage(page, render);
         EXPECT_EQ(reader.currentPage(), page);
-        const std::string expected = "page " + std::to_string(page);
         EXPECT_EQ(render.recordsOfPage(page).back(),
-                  "text 24 1 1 [" + expected + "] <" + expected + ">");
+                  "  24 text at 1 1 \"page " + std::to_string(page) + "\"");
     }
     EXPECT_EQ(errorOf([&] {
-                  RecordingRender render;
+                  RptDumpRender render;
                   reader.replayPage(301, render);
               }),
               "There is no page 301 in the report file.");
 }
 
 TEST(StreamReader, WalksBackThroughThePreviousLinksFromTheCurrentPage) {
-    QByteArray bytes = numberedPages(5);
+    QByteArray bytes = pagesSayingTheirNumber(5);
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     TRptStreamReader reader(&buffer);
-    RecordingRender render;
+    RptDumpRender render;
     reader.replayPage(5, render);
 
     // Break the forward links of pages 1 and 2: page 3 can now be reached
@@ -326,9 +342,9 @@ TEST(StreamReader, WalksBackThroughThePreviousLinksFromTheCurrentPage) {
     std::memset(bytes.data() + first + 5, 0, 4);
     std::memset(bytes.data() + second + 5, 0, 4);
 
-    RecordingRender page3;
+    RptDumpRender page3;
     reader.replayPage(3, page3);
-    EXPECT_EQ(page3.recordsOfPage(3).back(), "text 24 1 1 [page 3] <page 3>");
+    EXPECT_EQ(page3.recordsOfPage(3).back(), "  24 text at 1 1 \"page 3\"");
 
     QBuffer again(&bytes);
     again.open(QIODevice::ReadOnly);
@@ -529,8 +545,8 @@ TEST(StreamReader, FollowsValueReferencesUpToSixteenDeep) {
     });
     const auto records = replayAll(bytes).recordsOfPage(1);
     ASSERT_EQ(records.size(), 17u);
-    EXPECT_EQ(records.front(), "variable [A] [abc]");
-    EXPECT_EQ(records.back(), "variable [B] [abc]");
+    EXPECT_EQ(records.front(), "  37 variable \"A\" = \"abc\"");
+    EXPECT_EQ(records.back(), "  37 variable \"B\" = \"abc\"");
 }
 
 TEST(StreamReader, EveryTruncationEndsInAnError) {
@@ -553,20 +569,6 @@ TEST(StreamReader, EveryTruncationEndsInAnError) {
             << message;
     }
 }
-
-// Counts what the reader takes from the device.
-class CountingBuffer : public QBuffer {
-public:
-    using QBuffer::QBuffer;
-    qint64 bytesRead = 0;
-
-protected:
-    qint64 readData(char* data, qint64 maxSize) override {
-        const qint64 got = QBuffer::readData(data, maxSize);
-        bytesRead += std::max<qint64>(got, 0);
-        return got;
-    }
-};
 
 // Renders nothing, but keeps every picture it is given, as a renderer that
 // caches them would: the data must be shared, not copied per reuse.
@@ -600,8 +602,10 @@ TEST(StreamReader, ReadsAReusedPictureOnceHoweverOftenItIsDrawn) {
 }
 
 TEST(StreamReader, ReplaysAStreamWithoutPages) {
-    const RecordingRender replay = replayAll(writeStream([](TRptStreamWriter&) {}));
-    EXPECT_EQ(replay.lines, (std::vector<std::string>{"stream 2017 pages 0"}));
+    const RptDumpRender replay = replayAll(writeStream([](TRptStreamWriter&) {}));
+    EXPECT_EQ(replay.lines(),
+              (std::vector<std::string>{"version 2017", "title \"Untitled Report\"", "pages 0",
+                                        "first page 1", "last page 9999", "paper 8.5 x 11 in"}));
 }
 
 TEST(StreamReader, KeepsVariablesByNameWithoutRegardToCase) {
@@ -615,7 +619,7 @@ TEST(StreamReader, KeepsVariablesByNameWithoutRegardToCase) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     TRptStreamReader reader(&buffer);
-    RecordingRender render;
+    RptDumpRender render;
     reader.replayAll(render);
     ASSERT_NE(reader.variable("TOTAL"), nullptr);
     EXPECT_EQ(*reader.variable("total"), "1");

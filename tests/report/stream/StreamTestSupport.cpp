@@ -19,29 +19,40 @@ QByteArray writeStream(const std::function<void(TRptStreamWriter&)>& pages,
     return buffer.data();
 }
 
-RecordingRender replayAll(const QByteArray& bytes) {
+RptDumpRender replayAll(const QByteArray& bytes) {
     QByteArray copy = bytes;
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);
     TRptStreamReader reader(&buffer);
-    RecordingRender render;
+    RptDumpRender render;
     reader.replayAll(render);
     return render;
 }
 
 std::vector<std::string> defaultState(const std::string& fontHeight) {
-    return {"fontName [Arial]", "fontColor 0",
-            "fontPitch 0",      "fontHeight " + fontHeight + " 0",
-            "bold 0",           "underline 0",
-            "italic 0",         "strikeOut 0",
-            "superscript 0",    "subscript 0",
-            "fontRotation 0",   "fontAttribute 0",
-            "fontCharset 1",    "penColor 0",
-            "penMode 4",        "penStyle 0",
-            "penWidth 0",       "brushColor 16777215",
-            "brushStyle 0",     "brushBitmap none",
-            "scaleX 100",       "scaleY 100",
-            "backgroundMode 0"};
+    return {"  51 font name \"Arial\"",
+            "  52 font colour 0x00000000",
+            "  53 font pitch 0",
+            "  54 font height " + fontHeight + " 0",
+            "  55 bold off",
+            "  56 underline off",
+            "  57 italic off",
+            "  58 strike-out off",
+            "  59 superscript off",
+            "  60 subscript off",
+            "  61 font rotation 0",
+            "  62 font attribute 0",
+            "  63 font charset 1",
+            "  71 pen colour 0x00000000",
+            "  72 pen mode 4",
+            "  73 pen style 0",
+            "  74 pen width 0",
+            "  41 brush colour 0x00FFFFFF",
+            "  42 brush style 0",
+            "  43 brush bitmap none",
+            "  28 horizontal scale 100",
+            "  29 vertical scale 100",
+            "  26 background mode 0"};
 }
 
 int32_t int32At(const QByteArray& bytes, qsizetype at) {

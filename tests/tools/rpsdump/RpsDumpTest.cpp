@@ -1,11 +1,14 @@
 #include "RptDump.h"
 #include "../../report/stream/StreamTestSupport.h"
+#include "RptDumpRender.h"
 #include "platform/CodePage.h"
 #include "support/TempDir.h"
 
 #include <QBuffer>
 #include <QProcess>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 #include <sstream>
 
 namespace zamt::test {
@@ -47,32 +50,12 @@ std::string dump(const QByteArray& bytes, std::string* error = nullptr) {
 
 // The page state of the sample; bold is on from the second page on.
 std::string stateLines(bool bold) {
-    std::string lines = R"(  51 font name "Arial"
-  52 font colour 0x00000000
-  53 font pitch 0
-  54 font height 0.125 0
-  55 bold off
-  56 underline off
-  57 italic off
-  58 strike-out off
-  59 superscript off
-  60 subscript off
-  61 font rotation 0
-  62 font attribute 0
-  63 font charset 1
-  71 pen colour 0x00000000
-  72 pen mode 4
-  73 pen style 0
-  74 pen width 0
-  41 brush colour 0x00FFFFFF
-  42 brush style 0
-  43 brush bitmap none
-  28 horizontal scale 100
-  29 vertical scale 100
-  26 background mode 0
-)";
+    std::vector<std::string> state = defaultState("0.125");
     if (bold)
-        lines.replace(lines.find("bold off"), 8, "bold on");
+        state[4] = "  55 bold on";
+    std::string lines;
+    for (const std::string& line : state)
+        lines += line + '\n';
     return lines;
 }
 
@@ -99,6 +82,40 @@ page 2 number 2 at 224 previous 55 next 0 paper 8.5 x 11 in
     std::string error;
     EXPECT_EQ(dump(sampleStream(), &error), expected);
     EXPECT_EQ(error, "no error");
+    // The tests' replays keep the same lines.
+    std::string kept;
+    for (const std::string& line : replayAll(sampleStream()).lines())
+        kept += line + '\n';
+    EXPECT_EQ(kept, expected);
+}
+
+TEST(RpsDump, ShowsEveryNumberShortestAndExact) {
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {
+        {0.5f, "0.5"},
+        {0.1f, "0.1"},
+        {10.0f / 72.0f, "0.1388889"},
+        {1000.00006103515625, "1000.00006"}, // seven digits would show 1000
+        {0.30000001192092896, "0.3"},
+        {-9, "-9"},
+        {12345678, "12345678"},
+        {-2147483648.0, "-2147483648"},
+        {2147483647, "2147483647"},
+        {1e30f, "1e+30"},
+        {1e-5f, "1e-05"},
+        {std::numeric_limits<float>::quiet_NaN(), "nan"},
+        {-std::numeric_limits<float>::infinity(), "-inf"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const std::string text = rptDumpNumber(c.value);
+        EXPECT_EQ(text, c.text);
+        if (std::isfinite(c.value)) {
+            EXPECT_EQ(float(std::stod(text)), float(c.value));
+        }
+    }
 }
 
 TEST(RpsDump, StopsAtDamageWithTheReadersMessage) {
