@@ -66,133 +66,43 @@ bool writeThrough(FileReplacement& file, Face face, const QByteArray& content) {
 }
 
 TEST(FileReplacement, EveryFailureKeepsTheOldFileAndLeavesNoTemporaryFile) {
-    const QByteArray content(1000, 'n'); // 63 blocks of 16 bytes
     const struct {
-        const char* what;
-        std::function<std::unique_ptr<FailingFileCalls>()> calls;
-        bool openFails;
-        bool deviceOnly; // a failure of the writes that the printer does itself
-        const char* step;
+        Call call;
+        int nth;
+        qint64 bytes; // the writes stop after so many bytes; -1: the nth call fails
         int error;
     } cases[] = {
-        {"open", [] { return FailingFileCalls::at(Call::Open, 1, EMFILE); }, true, false, "create",
-         EMFILE},
-        {"first write", [] { return FailingFileCalls::at(Call::Write, 1, EIO); }, false, true,
-         "write", EIO},
-        {"a later write", [] { return FailingFileCalls::at(Call::Write, 9, EIO); }, false, true,
-         "write", EIO},
-        {"after 40 bytes", [] { return FailingFileCalls::afterBytes(40, ENOSPC); }, false, true,
-         "write", ENOSPC},
-        {"the last block", [] { return FailingFileCalls::afterBytes(999, EFBIG); }, false, true,
-         "write", EFBIG},
-        {"flush to the disk", [] { return FailingFileCalls::at(Call::Fsync, 1, EIO); }, false,
-         false, "write", EIO},
-        {"close", [] { return FailingFileCalls::at(Call::Close, 1, EDQUOT); }, false, false,
-         "write", EDQUOT},
-        {"rename", [] { return FailingFileCalls::at(Call::Rename, 1, EACCES); }, false, false,
-         "write", EACCES},
+        {Call::Open, 1, -1, EMFILE},   {Call::Write, 9, -1, EIO}, {Call::Write, 0, 40, ENOSPC},
+        {Call::Write, 0, 999, EFBIG},  {Call::Fsync, 1, -1, EIO}, {Call::Close, 1, -1, EDQUOT},
+        {Call::Rename, 1, -1, EACCES},
     };
     for (const Face face : {Face::Device, Face::Path}) {
         for (const bool existed : {true, false}) {
             for (const auto& c : cases) {
-                if (face == Face::Path && c.deviceOnly)
-                    continue;
-                const std::string what = std::string(c.what) +
-                                         (face == Face::Path ? ", by name" : ", device") +
-                                         (existed ? ", replacing" : ", new");
+                if (face == Face::Path && c.call == Call::Write)
+                    continue; // a writer by name does its writes itself
+                const std::string what =
+                    std::to_string(int(c.call)) + "/" + std::to_string(c.bytes) +
+                    (existed ? " replacing" : " new") + (face == Face::Path ? " by name" : "");
                 TempDir dir;
-                const QString path = dir.file("out.bin");
-                if (existed)
-                    dir.write("out.bin", kOld);
+                const QString path = existed ? dir.write("out.bin", kOld) : dir.file("out.bin");
                 const QStringList before = entries(dir.path());
-                ScopedFileCalls scoped(c.calls());
+                ScopedFileCalls scoped(c.bytes >= 0 ? FailingFileCalls::afterBytes(c.bytes, c.error)
+                                                    : FailingFileCalls::at(c.call, c.nth, c.error));
                 FileReplacement file(path, 16);
-                if (c.openFails) {
-                    EXPECT_FALSE(file.open()) << what;
-                } else {
-                    ASSERT_TRUE(file.open()) << what;
-                    writeThrough(file, face, content);
+                const bool opened = file.open();
+                EXPECT_EQ(opened, c.call != Call::Open) << what;
+                if (opened) {
+                    writeThrough(file, face, QByteArray(1000, 'n')); // 63 blocks of 16 bytes
                     EXPECT_FALSE(file.commit()) << what;
                 }
                 EXPECT_EQ(file.error(), c.error) << what;
-                EXPECT_EQ(file.errorMessage(), expected(c.step, path, c.error)) << what;
+                EXPECT_EQ(file.errorMessage(), expected(opened ? "write" : "create", path, c.error))
+                    << what;
                 EXPECT_EQ(readFile(path), existed ? kOld : QByteArray()) << what;
                 EXPECT_EQ(entries(dir.path()), before) << what;
             }
         }
-    }
-}
-
-TEST(FileReplacement, WritesStopAtTheFirstFailure) {
-    TempDir dir;
-    auto calls = FailingFileCalls::at(Call::Write, 3, ENOSPC);
-    const FailingFileCalls& seen = *calls;
-    ScopedFileCalls scoped(std::move(calls));
-    FileReplacement file(dir.file("out.bin"), 16);
-    ASSERT_TRUE(file.open());
-    EXPECT_EQ(file.device()->write(QByteArray(40, 'a')), 40); // two blocks out, 8 bytes held
-    EXPECT_EQ(seen.writes, 2);
-    EXPECT_EQ(file.device()->write(QByteArray(40, 'b')), -1);
-    EXPECT_EQ(file.device()->write(QByteArray(40, 'c')), -1);
-    EXPECT_EQ(seen.writes, 3);
-    EXPECT_EQ(file.errorMessage(), expected("write", dir.file("out.bin"), ENOSPC));
-    EXPECT_FALSE(file.commit());
-    EXPECT_EQ(seen.writes, 3);
-    EXPECT_TRUE(entries(dir.path()).isEmpty());
-}
-
-TEST(FileReplacement, RefusalsAtTheOpeningNameTheFileAndTheReason) {
-    const struct {
-        const char* what;
-        std::function<QString(const TempDir&)> prepare; // returns the path to replace
-        int error;
-    } cases[] = {
-        {"missing folder", [](const TempDir& d) { return d.file("gone/out.bin"); }, ENOENT},
-        {"empty name", [](const TempDir&) { return QString(); }, ENOENT},
-        {"a folder",
-         [](const TempDir& d) {
-             QDir(d.path()).mkdir("out.bin");
-             return d.file("out.bin");
-         },
-         EISDIR},
-        {"a file without write bits",
-         [](const TempDir& d) {
-             const QString p = d.write("out.bin", kOld);
-             ::chmod(local(p).c_str(), 0444);
-             return p;
-         },
-         EACCES},
-        {"a new file in a folder without write bits",
-         [](const TempDir& d) {
-             QDir(d.path()).mkdir("locked");
-             ::chmod(local(d.file("locked")).c_str(), 0555);
-             return d.file("locked/out.bin");
-         },
-         EACCES},
-        {"a file used as a folder", [](const TempDir& d) { return d.write("plain", kOld) + "/x"; },
-         ENOTDIR},
-        {"a loop of links",
-         [](const TempDir& d) {
-             ::symlink("b", local(d.file("a")).c_str());
-             ::symlink("a", local(d.file("b")).c_str());
-             return d.file("a");
-         },
-         ELOOP},
-    };
-    for (const auto& c : cases) {
-        TempDir dir;
-        const QString path = c.prepare(dir);
-        const QStringList before = entries(dir.path());
-        FileReplacement file(path);
-        EXPECT_FALSE(file.open()) << c.what;
-        EXPECT_EQ(file.error(), c.error) << c.what;
-        EXPECT_EQ(file.errorMessage(),
-                  path.isEmpty()
-                      ? "Cannot create file \"\". " + QString::fromLocal8Bit(std::strerror(ENOENT))
-                      : expected("create", path, c.error))
-            << c.what;
-        EXPECT_EQ(entries(dir.path()), before) << c.what;
-        ::chmod(local(dir.file("locked")).c_str(), 0755);
     }
 }
 
