@@ -2,6 +2,7 @@
 
 #include "platform/FileCalls.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>

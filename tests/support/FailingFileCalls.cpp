@@ -1,5 +1,6 @@
 #include "support/FailingFileCalls.h"
 
+#include <algorithm>
 #include <cerrno>
 
 namespace zamt::test {

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QPainter>
 #include <QPrinter>
+#include <algorithm>
 #include <optional>
 
 namespace zamt {
