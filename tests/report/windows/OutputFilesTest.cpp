@@ -22,6 +22,7 @@
 #include <QRegularExpression>
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <sys/stat.h>
 
 namespace zamt::test {
