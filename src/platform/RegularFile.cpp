@@ -1,11 +1,11 @@
 #include "platform/RegularFile.h"
 
 #include "platform/AppError.h"
+#include "platform/FileFailure.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -70,7 +70,7 @@ void throwCannotOpen(const QString& path, const QString& reason) {
 }
 
 void throwCannotOpen(const QString& path, int error) {
-    throwCannotOpen(path, QString::fromLocal8Bit(std::strerror(error)));
+    throwCannotOpen(path, systemErrorText(error));
 }
 
 std::optional<std::string> readRegularFile(const QString& path, std::int64_t limit) {

@@ -2,15 +2,22 @@
 
 #include "platform/AppError.h"
 #include "platform/DecimalSeparator.h"
+#include "platform/FileReplacement.h"
 #include "platform/IoErrors.h"
 #include "platform/MessageBoxes.h"
 #include "records/PassportRecord.h"
-#include "records/RecordFile.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QIODevice>
 
 namespace zamt {
+namespace {
+
+// The record goes out through a buffer of this size, written whenever full.
+constexpr qint64 kRecordBlock = 128;
+
+} // namespace
 
 OpenFileRequest passportDialogRequest(const QString& startFolder) {
     OpenFileRequest request;
@@ -36,14 +43,15 @@ void writePassportRecord(QWidget* parent, OpenFileRequest& dialog, const Measure
 
     // The record is written beside the chosen file and replaces it only when
     // it is complete on the disk, so a failed write keeps the previous record.
-    RecordFile file(*chosen);
+    FileReplacement file(*chosen, kRecordBlock);
     if (!file.open()) {
         showWarning(QStringLiteral("File access error"));
         return;
     }
     const std::string record = formatPassportRecord(state, decimalSeparator());
-    if (const int error = file.commit(record); error != 0)
-        throw AppError(ioErrorMessage(error));
+    file.device()->write(record.data(), qint64(record.size()));
+    if (!file.commit())
+        throw AppError(ioErrorMessage(file.error()));
 
     showInformation(QStringLiteral("Уже записано: %1Kbit").arg(passportSizeFigure(record.size())));
 }

@@ -1,20 +1,21 @@
-#include "RecordTestSupport.h"
+#include "records/PassportWriter.h"
 
+#include "RecordTestSupport.h"
 #include "platform/AppError.h"
 #include "platform/CodePage.h"
 #include "platform/DecimalSeparator.h"
 #include "platform/HandlerGuard.h"
 #include "records/PassportRecord.h"
-#include "records/PassportWriter.h"
+#include "support/FailingFileCalls.h"
 #include "support/ScriptedServices.h"
 #include "support/TempDir.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <cstring>
-#include <functional>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -25,7 +26,7 @@ namespace {
 
 using test::exampleMeasurement;
 using test::exampleRecord;
-using test::FailingCalls;
+using test::FailingFileCalls;
 using test::folderEntries;
 using test::kPrevious;
 using test::readFile;
@@ -33,14 +34,16 @@ using test::ScopedFileCalls;
 using test::ScriptedServices;
 using test::TempDir;
 
-
 MessageBox information(const char* utf8) {
     return {BoxKind::Information, "Information", QString::fromUtf8(utf8)};
 }
 const MessageBox kAccessError{BoxKind::Warning, "Warning", "File access error"};
-const MessageBox kZeroKg{BoxKind::Plain, "zamt05", QString::fromUtf8("у вас деление на zamt_g = 0!")};
+const MessageBox kZeroKg{BoxKind::Plain, "zamt05",
+                         QString::fromUtf8("у вас деление на zamt_g = 0!")};
 
-QByteArray bytes(const std::string& s) { return QByteArray::fromStdString(s); }
+QByteArray bytes(const std::string& s) {
+    return QByteArray::fromStdString(s);
+}
 
 Measurement namedExample(std::string_view utf8Name) {
     Measurement m = exampleMeasurement();
@@ -171,7 +174,9 @@ TEST_F(PassportWriter, ANameWithoutExtensionIsUsedAsTyped) {
     EXPECT_EQ(readFile(dir.file("passport")), bytes(exampleRecord(',')));
 }
 
-QByteArray localName(const QString& path) { return QFile::encodeName(path); }
+QByteArray localName(const QString& path) {
+    return QFile::encodeName(path);
+}
 
 // Gives a folder back its rights so that it can be cleaned up.
 struct WritableAgain {
@@ -262,7 +267,7 @@ TEST_F(PassportWriter, AWritableRecordInAFolderWithoutRightsIsOverwrittenInPlace
 }
 
 TEST_F(PassportWriter, AWriteErrorEndsInTheStandardErrorBoxAndKeepsThePreviousRecord) {
-    using Call = FailingCalls::Call;
+    using Call = FailingFileCalls::Call;
     ASSERT_EQ(exampleRecord(',').size() / 128 + 1, 12u); // blocks written
     const struct {
         Call call;
@@ -285,12 +290,13 @@ TEST_F(PassportWriter, AWriteErrorEndsInTheStandardErrorBoxAndKeepsThePreviousRe
             const QString path = folder.file("data07.txt");
             if (existed)
                 folder.write("data07.txt", kPrevious);
-            auto calls = std::make_unique<FailingCalls>(c.call, c.nth, c.error);
-            const FailingCalls& seen = *calls;
+            auto calls = FailingFileCalls::at(c.call, c.nth, c.error);
+            const FailingFileCalls& seen = *calls;
             ScopedFileCalls scoped(std::move(calls));
             local.dialogs.answers.push_back(path);
             runGuarded([&] { writePassportRecord(nullptr, request, exampleMeasurement()); });
-            EXPECT_EQ(local.boxes.shown, (std::vector<MessageBox>{{BoxKind::Error, "zamt05", c.box}}))
+            EXPECT_EQ(local.boxes.shown,
+                      (std::vector<MessageBox>{{BoxKind::Error, "zamt05", c.box}}))
                 << c.box;
             if (c.call == Call::Write) {
                 EXPECT_EQ(seen.writes, c.nth) << c.box << ": went on writing after the error";

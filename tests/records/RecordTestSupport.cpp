@@ -4,7 +4,6 @@
 #include "platform/CodePage.h"
 
 #include <QDir>
-#include <cerrno>
 
 namespace zamt::test {
 
@@ -93,39 +92,8 @@ std::string exampleRecord(char separator) {
 }
 
 QStringList folderEntries(const QString& folder) {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                      QDir::NoDotAndDotDot,
-                                  QDir::Name);
+    return QDir(folder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
-
-bool FailingCalls::failsNow(Call call) {
-    const int count = ++counts_[static_cast<int>(call)];
-    if (call != call_ || count != nth_)
-        return false;
-    errno = error_;
-    return true;
-}
-
-ssize_t FailingCalls::write(int fd, const void* data, size_t size) {
-    ++writes;
-    return failsNow(Call::Write) ? -1 : FileCalls::write(fd, data, size);
-}
-
-int FailingCalls::fsync(int fd) { return failsNow(Call::Fsync) ? -1 : FileCalls::fsync(fd); }
-
-int FailingCalls::close(int fd) {
-    // The descriptor is gone even when close reports an error.
-    const int result = FileCalls::close(fd);
-    return failsNow(Call::Close) ? -1 : result;
-}
-
-int FailingCalls::rename(const char* from, const char* to) {
-    return failsNow(Call::Rename) ? -1 : FileCalls::rename(from, to);
-}
-
-ScopedFileCalls::ScopedFileCalls(std::unique_ptr<FileCalls> calls)
-    : previous_(installFileCalls(std::move(calls))) {}
-
-ScopedFileCalls::~ScopedFileCalls() { installFileCalls(std::move(previous_)); }
 
 } // namespace zamt::test

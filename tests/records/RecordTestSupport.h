@@ -1,8 +1,7 @@
 #pragma once
 // Shared by the record tests: the worked example measurement, its record line
-// by line, a look into folders, and replaceable file calls that fail on cue.
+// by line and a look into folders.
 #include "calc/Measurement.h"
-#include "records/RecordFile.h"
 
 #include <QStringList>
 #include <ostream>
@@ -11,7 +10,9 @@
 
 // Readable QStrings in failure messages (found by argument lookup, so beside
 // QString in the global namespace).
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace zamt::test {
 
@@ -35,38 +36,5 @@ inline const QByteArray kPrevious = "the previous record\r\n";
 
 // Every entry of a folder, hidden ones included, sorted.
 QStringList folderEntries(const QString& folder);
-
-// Fails one chosen system call with a chosen errno.
-class FailingCalls : public FileCalls {
-public:
-    enum class Call { Write, Fsync, Close, Rename };
-    FailingCalls(Call call, int nth, int error) : call_(call), nth_(nth), error_(error) {}
-
-    ssize_t write(int fd, const void* data, size_t size) override;
-    int fsync(int fd) override;
-    int close(int fd) override;
-    int rename(const char* from, const char* to) override;
-
-    int writes = 0; // write calls seen
-
-private:
-    bool failsNow(Call call);
-    Call call_;
-    int nth_;
-    int error_;
-    int counts_[4] = {};
-};
-
-// Installs file calls for the lifetime of the object.
-class ScopedFileCalls {
-public:
-    explicit ScopedFileCalls(std::unique_ptr<FileCalls> calls);
-    ~ScopedFileCalls();
-    ScopedFileCalls(const ScopedFileCalls&) = delete;
-    ScopedFileCalls& operator=(const ScopedFileCalls&) = delete;
-
-private:
-    std::unique_ptr<FileCalls> previous_;
-};
 
 } // namespace zamt::test

@@ -3,12 +3,13 @@
 //                           reading it as the program will
 #include "DefaultProject.h"
 #include "platform/AppError.h"
+#include "platform/FileReplacement.h"
 #include "report/project/RptProjectFile.h"
 #include "report/project/RptProjectHeader.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
+#include <QIODevice>
 #include <iostream>
 
 namespace {
@@ -21,9 +22,12 @@ QByteArray readAll(const QString& path) {
 }
 
 void writeAll(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw zamt::AppError(path + QStringLiteral(": ") + file.errorString());
+    zamt::FileReplacement file(path);
+    if (!file.open())
+        throw zamt::AppError(file.errorMessage());
+    file.device()->write(bytes);
+    if (!file.commit())
+        throw zamt::AppError(file.errorMessage());
 }
 
 } // namespace

@@ -2,15 +2,15 @@
 
 #include "platform/AppError.h"
 #include "platform/CodePage.h"
+#include "platform/FileReplacement.h"
+#include "report/common/RptTranslate.h"
 #include "report/stream/RptPaintPage.h"
 #include "report/stream/TRptRenderCanvas.h"
 #include "report/stream/TRptStreamReader.h"
 
-#include <QFileInfo>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <cmath>
 
 namespace zamt {
@@ -47,19 +47,14 @@ void startPdfPage(QPdfWriter& writer, QPainter& painter, const RptPageInfo& page
     }
 }
 
-[[noreturn]] void cannotWrite(const QString& fileName, const QString& reason) {
-    throw AppError(QStringLiteral("Cannot write file \"%1\". %2")
-                       .arg(QFileInfo(fileName).absoluteFilePath(), reason));
-}
-
 } // namespace
 
 void TRptRenderPDF::convert(QIODevice& stream, const QString& fileName) {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        cannotWrite(fileName, file.errorString());
+    FileReplacement file(fileName);
+    if (!file.open())
+        throw AppError(file.errorMessage(rptTranslate));
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(file.device());
         writer.setResolution(kResolution);
         writer.setCreator(QStringLiteral("zamt05"));
         QPainter painter;
@@ -79,8 +74,8 @@ void TRptRenderPDF::convert(QIODevice& stream, const QString& fileName) {
         }
         painter.end();
     }
-    if (file.error() != QFileDevice::NoError || !file.commit())
-        cannotWrite(fileName, file.errorString());
+    if (!file.commit())
+        throw AppError(file.errorMessage(rptTranslate));
 }
 
 } // namespace zamt

@@ -14,10 +14,10 @@ public:
     QString displayName() const override { return QStringLiteral("PDF Document (PDF)"); }
     QString extension() const override { return QStringLiteral(".pdf"); }
 
-    // Writes the PDF of the whole stream (read from its start) to the file.
-    // The document goes into a temporary file beside it that replaces the
-    // file only once complete: a damaged stream (the reader's AppError) or a
-    // write failure ("Cannot write file "%s". %s") leaves no partial file.
+    // Writes the PDF of the whole stream (read from its start) to the file,
+    // which is replaced only once the document is complete (FileReplacement):
+    // a damaged stream (the reader's AppError) or a failure ("Cannot create
+    // file "%s". %s", "Cannot write file "%s". %s") leaves no partial file.
     void convert(QIODevice& stream, const QString& fileName) override;
 };
 

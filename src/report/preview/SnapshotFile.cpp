@@ -1,21 +1,12 @@
 #include "report/preview/SnapshotFile.h"
 
 #include "platform/AppError.h"
+#include "platform/FileReplacement.h"
 #include "report/common/RptTranslate.h"
 
-#include <QFileInfo>
 #include <QIODevice>
-#include <QSaveFile>
 
 namespace zamt {
-namespace {
-
-[[noreturn]] void cannotCreate(const QString& path, const QString& reason) {
-    throw AppError(rptTranslate(QStringLiteral("Cannot create file \"%1\". %2"))
-                       .arg(QFileInfo(path).absoluteFilePath(), reason));
-}
-
-} // namespace
 
 KeepStreamPosition::KeepStreamPosition(QIODevice& stream)
     : stream_(stream), position_(stream.pos()) {}
@@ -28,11 +19,10 @@ void saveSnapshot(QIODevice* stream, const QString& path) {
     const KeepStreamPosition keep(*stream);
     if (!stream->seek(0))
         throw AppError(rptTranslate(QStringLiteral("Stream read error")));
-    QSaveFile out(path);
-    out.setDirectWriteFallback(true);
-    if (QFileInfo(path).isDir() || !out.open(QIODevice::WriteOnly))
-        cannotCreate(path, QFileInfo(path).isDir() ? QStringLiteral("Is a directory")
-                                                   : out.errorString());
+    FileReplacement file(path);
+    if (!file.open())
+        throw AppError(file.errorMessage(rptTranslate));
+    QIODevice& out = *file.device();
     constexpr qint64 Chunk = 1 << 16;
     QByteArray buffer(Chunk, Qt::Uninitialized);
     const qint64 size = stream->size();
@@ -41,11 +31,11 @@ void saveSnapshot(QIODevice* stream, const QString& path) {
         if (got <= 0)
             throw AppError(rptTranslate(QStringLiteral("Stream read error")));
         if (out.write(buffer.constData(), got) != got)
-            throw AppError(rptTranslate(QStringLiteral("Stream write error")));
+            throw AppError(file.errorMessage(rptTranslate));
         done += got;
     }
-    if (!out.commit())
-        cannotCreate(path, out.errorString());
+    if (!file.commit())
+        throw AppError(file.errorMessage(rptTranslate));
 }
 
 } // namespace zamt

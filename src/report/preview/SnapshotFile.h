@@ -22,12 +22,11 @@ private:
 };
 
 // Copies the whole stream byte for byte into the file `path`, replacing
-// one that exists: the bytes go into a temporary file beside it, which is
-// renamed over it at the end, so that a failure leaves the old file (or
-// none) and no partial one. Where the folder allows no new file, an
-// existing, writable file is overwritten in place. The stream's position
-// is kept, also on failure. Raises "Cannot create file "%s". %s", "Stream
-// read error" or "Stream write error".
+// one that exists as a whole only once every byte is on the disk, so that a
+// failure leaves the old file (or none) and no partial one (the rules of
+// FileReplacement). The stream's position is kept, also on failure. Raises
+// "Cannot create file "%s". %s", "Cannot write file "%s". %s" or "Stream
+// read error".
 void saveSnapshot(QIODevice* stream, const QString& path);
 
 } // namespace zamt

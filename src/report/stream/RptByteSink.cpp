@@ -1,6 +1,7 @@
 #include "report/stream/RptByteSink.h"
 
 #include "platform/AppError.h"
+#include "platform/FileReplacementDevice.h"
 
 #include <QBuffer>
 #include <QFileDevice>
@@ -93,6 +94,9 @@ void RptByteSink::finish() {
     // A cancelled page had already reached the device; cut it off where we can.
     if (auto* file = qobject_cast<QFileDevice*>(device_)) {
         if (!file->resize(base_ + flushed_))
+            sinkWriteError();
+    } else if (auto* replacement = dynamic_cast<FileReplacementDevice*>(device_)) {
+        if (!replacement->resize(base_ + flushed_))
             sinkWriteError();
     } else if (auto* buffer = qobject_cast<QBuffer*>(device_)) {
         buffer->buffer().resize(base_ + flushed_);

@@ -1,48 +1,36 @@
 #include "report/system/RptPageOutput.h"
 
 #include "platform/AppError.h"
+#include "platform/FileFailure.h"
+#include "platform/FileReplacement.h"
 #include "report/common/RptTranslate.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <QTemporaryFile>
 
 namespace zamt {
-namespace {
-
-QString nativeName(const QString& fileName) {
-    return QDir::toNativeSeparators(fileName);
-}
-
-} // namespace
 
 RptPageOutput::RptPageOutput() = default;
 
-RptPageOutput::~RptPageOutput() {
-    if (named_)
-        named_->cancelWriting();
-}
+RptPageOutput::~RptPageOutput() = default;
 
 void RptPageOutput::openTemporary() {
     auto file = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/RPTXXXXXX"));
     file->setAutoRemove(false);
     if (!file->open())
         throw AppError(rptTranslate(QStringLiteral("Cannot create a page file in %1: %2"))
-                           .arg(nativeName(QDir::tempPath()), file->errorString()));
+                           .arg(QDir::toNativeSeparators(QDir::tempPath()), file->errorString()));
     fileName_ = file->fileName();
     device_ = file.get();
     temporary_ = std::move(file);
 }
 
 void RptPageOutput::openFile(const QString& fileName) {
-    auto file = std::make_unique<QSaveFile>(fileName);
-    // Written straight into the folder of the file; no copy elsewhere.
-    file->setDirectWriteFallback(false);
-    if (fileName.trimmed().isEmpty() || !file->open(QIODevice::WriteOnly))
-        throw AppError(rptTranslate(QStringLiteral("Cannot create the file %1: %2"))
-                           .arg(nativeName(fileName), file->errorString()));
+    auto file = std::make_unique<FileReplacement>(fileName);
+    if (!file->open())
+        throw AppError(file->errorMessage(rptTranslate));
     fileName_ = fileName;
-    device_ = file.get();
+    device_ = file->device();
     named_ = std::move(file);
 }
 
@@ -54,8 +42,7 @@ void RptPageOutput::useStream(QIODevice* stream) {
 
 void RptPageOutput::finish() {
     if (named_ && !named_->commit())
-        throw AppError(rptTranslate(QStringLiteral("Cannot write the file %1: %2"))
-                           .arg(nativeName(fileName_), named_->errorString()));
+        throw AppError(named_->errorMessage(rptTranslate));
     if (temporary_) {
         const bool flushed = temporary_->flush();
         temporary_->close();
@@ -65,11 +52,11 @@ void RptPageOutput::finish() {
 }
 
 QString RptPageOutput::failure() const {
-    const QFileDevice* file = named_ ? static_cast<QFileDevice*>(named_.get()) : temporary_.get();
-    if (!file || file->error() == QFileDevice::NoError)
+    if (named_)
+        return named_->errorMessage(rptTranslate);
+    if (!temporary_ || temporary_->error() == QFileDevice::NoError)
         return {};
-    return rptTranslate(QStringLiteral("Cannot write the file %1: %2"))
-        .arg(nativeName(fileName_), file->errorString());
+    return fileFailureMessage(FileStep::Write, fileName_, temporary_->errorString(), rptTranslate);
 }
 
 } // namespace zamt

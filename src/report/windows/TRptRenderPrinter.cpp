@@ -2,6 +2,7 @@
 
 #include "platform/AppError.h"
 #include "platform/CodePage.h"
+#include "platform/FileReplacement.h"
 #include "report/common/RptTranslate.h"
 #include "report/stream/RptPageRange.h"
 #include "report/stream/RptPaintPage.h"
@@ -10,15 +11,10 @@
 #include "report/windows/CupsQueue.h"
 #include "report/windows/TRptPrinterDevice.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
-#include <QTemporaryFile>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <algorithm>
 #include <optional>
 
 namespace zamt {
@@ -27,11 +23,6 @@ namespace {
 [[noreturn]] void invalidPrinter(TRptPrinterDevice& device) {
     throw AppError(rptTranslate(QStringLiteral("Invalid Printer - %1 on %2 (%3)"))
                        .arg(device.deviceName(), device.portName(), device.driverName()));
-}
-
-QString cannotWrite(const QString& fileName, const QString& why) {
-    return rptTranslate(QStringLiteral("Cannot write the file %1: %2"))
-        .arg(QDir::toNativeSeparators(fileName), why);
 }
 
 // The printer's settings that one job changes, put back afterwards so the
@@ -56,42 +47,25 @@ private:
     QString outputFile_;
 };
 
-// The printer's output for a file is made beside it and put in its place
-// only when complete, so a failure leaves no half-written file.
-class OutputFile {
-public:
-    explicit OutputFile(const QString& target) : target_(target) {
-        const QFileInfo info(target);
-        temporary_.setFileTemplate(info.absolutePath() + QStringLiteral("/.") + info.fileName() +
-                                   QStringLiteral(".XXXXXX"));
-        if (info.fileName().isEmpty() || !temporary_.open())
-            throw AppError(rptTranslate(QStringLiteral("Cannot create the file %1: %2"))
-                               .arg(QDir::toNativeSeparators(target), temporary_.errorString()));
-        temporary_.close();
-    }
-    QString temporaryName() const { return temporary_.fileName(); }
-    // The printer's output is a PDF document; one that does not end in its
-    // end-of-file mark was cut short.
-    void commit() {
-        QFile written(temporary_.fileName());
-        if (!written.open(QIODevice::ReadOnly))
-            throw AppError(cannotWrite(target_, written.errorString()));
-        const qint64 size = written.size();
-        written.seek(std::max<qint64>(0, size - 64));
-        if (size == 0 || !written.read(64).contains("%%EOF"))
-            throw AppError(cannotWrite(target_, rptTranslate(QStringLiteral("the disk is full or "
-                                                                            "the output failed"))));
-        written.close();
-        if (std::rename(QFile::encodeName(temporary_.fileName()).constData(),
-                        QFile::encodeName(target_).constData()) != 0)
-            throw AppError(cannotWrite(target_, QString::fromLocal8Bit(std::strerror(errno))));
-        temporary_.setAutoRemove(false);
-    }
+// The printer's output is a PDF document; one that does not end in its
+// end-of-file mark was cut short (QPrinter tells no write error).
+bool complete(const QString& output) {
+    QFile written(output);
+    if (!written.open(QIODevice::ReadOnly))
+        return false;
+    const qint64 size = written.size();
+    written.seek(std::max<qint64>(0, size - 64));
+    return size > 0 && written.read(64).contains("%%EOF");
+}
 
-private:
-    QString target_;
-    QTemporaryFile temporary_;
-};
+// The printer writes its output by name into the file that replaces the
+// target once complete, so a failure leaves no half-written file.
+void commitOutput(FileReplacement& file) {
+    if (file.mode() != FileReplacement::Mode::Stream && !complete(file.writePath()))
+        file.fail(file.shortfallError());
+    if (!file.commit())
+        throw AppError(file.errorMessage(rptTranslate));
+}
 
 } // namespace
 
@@ -160,10 +134,12 @@ void TRptRenderPrinter::printJob(int copies, int repeats) {
     device_.setDuplex(Duplex);
     printer.setDocName(fromCp1251(header.title));
     printer.setFullPage(false);
-    std::optional<OutputFile> file;
+    std::optional<FileReplacement> file;
     if (!OutputFileName.isEmpty()) {
         file.emplace(OutputFileName);
-        printer.setOutputFileName(file->temporaryName());
+        if (!file->open())
+            throw AppError(file->errorMessage(rptTranslate));
+        printer.setOutputFileName(file->writePath());
     } else {
         printer.setOutputFileName(QString());
     }
@@ -199,7 +175,7 @@ void TRptRenderPrinter::printJob(int copies, int repeats) {
         return; // no page to print
     painter.end();
     if (file)
-        file->commit();
+        commitOutput(*file);
 }
 
 } // namespace zamt

@@ -102,8 +102,8 @@ TEST_F(PdfRender, AReadOnlyFolderGivesAClearErrorAndNoFile) {
     if (!disk.mounted())
         GTEST_SKIP() << disk.why().toStdString();
     const QString pdf = disk.file("report.pdf");
-    const std::string error = errorOf([&] { convert(threePageReport(), pdf); });
-    EXPECT_EQ(error.rfind(("Cannot write file \"" + pdf + "\". ").toStdString(), 0), 0u) << error;
+    EXPECT_EQ(errorOf([&] { convert(threePageReport(), pdf); }),
+              ("Cannot create file \"" + pdf + "\". Read-only file system").toStdString());
     EXPECT_EQ(QDir(disk.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{});
 }
 
@@ -125,8 +125,8 @@ TEST_F(PdfRender, AFullDiskGivesAClearErrorAndLeavesTheOldFile) {
             w.endPage();
         }
     });
-    const std::string error = errorOf([&] { convert(big, pdf); });
-    EXPECT_EQ(error.rfind(("Cannot write file \"" + pdf + "\". ").toStdString(), 0), 0u) << error;
+    EXPECT_EQ(errorOf([&] { convert(big, pdf); }),
+              ("Cannot write file \"" + pdf + "\". No space left on device").toStdString());
     EXPECT_EQ(QDir(disk.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
               QStringList{"report.pdf"});
     EXPECT_EQ(readFile(pdf), "old");

@@ -1,0 +1,26 @@
+#include "platform/FileFailure.h"
+
+#include <QFileInfo>
+#include <cstring>
+
+namespace zamt {
+
+QString fileFailureMessage(FileStep step, const QString& path, const QString& reason,
+                           TextHook translate) {
+    QString form = step == FileStep::Create ? QStringLiteral("Cannot create file \"%1\". %2")
+                                            : QStringLiteral("Cannot write file \"%1\". %2");
+    if (translate)
+        form = translate(form);
+    const QString shown = path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
+    return form.arg(shown, reason);
+}
+
+QString fileFailureMessage(FileStep step, const QString& path, int error, TextHook translate) {
+    return fileFailureMessage(step, path, systemErrorText(error), translate);
+}
+
+QString systemErrorText(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+} // namespace zamt

@@ -1,0 +1,24 @@
+#pragma once
+// The one form in which every failure to create or write a file the user
+// named is told: the file's absolute path and the system's reason, e.g.
+//   Cannot create file "/home/a/report.pdf". Permission denied
+//   Cannot write file "/home/a/report.pdf". No space left on device
+#include <QString>
+
+namespace zamt {
+
+enum class FileStep { Create, Write };
+
+// Passes the message's form through a translation before the path and the
+// reason go in (the report windows' hook); null: as it is.
+using TextHook = QString (*)(const QString&);
+
+QString fileFailureMessage(FileStep step, const QString& path, const QString& reason,
+                           TextHook translate = nullptr);
+QString fileFailureMessage(FileStep step, const QString& path, int error,
+                           TextHook translate = nullptr);
+
+// The system's text for errno `error`, e.g. "Permission denied".
+QString systemErrorText(int error);
+
+} // namespace zamt
