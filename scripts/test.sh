@@ -15,14 +15,14 @@ common=(-G Ninja -DCMAKE_BUILD_TYPE=None -DCMAKE_UNITY_BUILD=ON -DZAMT_BENCH=OFF
 
 echo "== Sanitizer build: everything that needs no window =="
 cmake -S . -B build-asan "${common[@]}" -DCMAKE_CXX_FLAGS="-O1 -g1" \
-  -DZAMT_SANITIZE=ON -DZAMT_WIDGETS=OFF >/dev/null
+  -DZAMT_SANITIZE=ON -DZAMT_WIDGETS=OFF -DZAMT_LAYER_CHECKS=OFF >/dev/null
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan -j"$jobs" --output-on-failure --timeout 300
 
 echo "== Fuzzing the page stream and report project readers =="
 CC=clang CXX=clang++ cmake -S . -B build-fuzz "${common[@]}" -DCMAKE_CXX_FLAGS="-O1 -g1" \
-  -DZAMT_FUZZ=ON -DZAMT_WIDGETS=OFF -DZAMT_TESTS=OFF >/dev/null
+  -DZAMT_FUZZ=ON -DZAMT_WIDGETS=OFF -DZAMT_TESTS=OFF -DZAMT_LAYER_CHECKS=OFF >/dev/null
 cmake --build build-fuzz -j"$jobs"
 bash fuzz/run.sh build-fuzz "${ZAMT_FUZZ_SECONDS:-60}"
 
