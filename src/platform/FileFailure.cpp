@@ -7,8 +7,9 @@ namespace zamt {
 
 QString fileFailureMessage(FileStep step, const QString& path, const QString& reason,
                            TextHook translate) {
-    QString form = step == FileStep::Create ? QStringLiteral("Cannot create file \"%1\". %2")
-                                            : QStringLiteral("Cannot write file \"%1\". %2");
+    QString form = step == FileStep::Open     ? QStringLiteral("Cannot open file \"%1\". %2")
+                   : step == FileStep::Create ? QStringLiteral("Cannot create file \"%1\". %2")
+                                              : QStringLiteral("Cannot write file \"%1\". %2");
     if (translate)
         form = translate(form);
     const QString shown = path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();

@@ -1,13 +1,14 @@
 #pragma once
-// The one form in which every failure to create or write a file the user
-// named is told: the file's absolute path and the system's reason, e.g.
+// The one form in which every failure to open, create or write a file the
+// user named is told: the file's absolute path and the system's reason, e.g.
+//   Cannot open file "/home/a/data07.txt". No such file or directory
 //   Cannot create file "/home/a/report.pdf". Permission denied
 //   Cannot write file "/home/a/report.pdf". No space left on device
 #include <QString>
 
 namespace zamt {
 
-enum class FileStep { Create, Write };
+enum class FileStep { Open, Create, Write };
 
 // Passes the message's form through a translation before the path and the
 // reason go in (the report windows' hook); null: as it is.

@@ -1,6 +1,7 @@
 #include "platform/FileReplacementDevice.h"
 
 #include "platform/FileCalls.h"
+#include "platform/FileFailure.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -20,7 +21,7 @@ FileReplacementDevice::FileReplacementDevice(int fd, qint64 blockSize, bool seek
 bool FileReplacementDevice::fail(int error) {
     if (error_ == 0)
         error_ = error;
-    setErrorString(QString::fromLocal8Bit(std::strerror(error_)));
+    setErrorString(systemErrorText(error_));
     return false;
 }
 

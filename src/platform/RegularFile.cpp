@@ -4,7 +4,6 @@
 #include "platform/FileFailure.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -65,8 +64,7 @@ int openRegularFile(const QString& path, struct stat& info) {
 } // namespace
 
 void throwCannotOpen(const QString& path, const QString& reason) {
-    throw AppError(QStringLiteral("Cannot open file \"%1\". %2")
-                       .arg(QFileInfo(path).absoluteFilePath(), reason));
+    throw AppError(fileFailureMessage(FileStep::Open, path, reason));
 }
 
 void throwCannotOpen(const QString& path, int error) {
