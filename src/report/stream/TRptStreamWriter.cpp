@@ -63,7 +63,7 @@ void TRptStreamWriter::reportStatus() {
     statusSink_(statusLine());
     // The status window repaints and its Cancel button can be pressed; a
     // click there comes back through abort().
-    if (QCoreApplication::instance())
+    if (QCoreApplication::instance() && events_.due())
         QCoreApplication::processEvents();
 }
 

@@ -12,6 +12,7 @@
 #include "report/windows/TRptRenderPrinter.h"
 #include "ui_TRptSetupForm.h"
 
+#include <QShowEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStyle>
@@ -121,7 +122,10 @@ TRptSetupForm::~TRptSetupForm() = default;
 
 void TRptSetupForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    runGuarded([this] { FormShow(); });
+    // The window system's own show, when it maps the window, comes after
+    // the user may have chosen: the window is filled once per show().
+    if (!event->spontaneous())
+        runGuarded([this] { FormShow(); });
 }
 
 // ------------------------------------------------------------------ show

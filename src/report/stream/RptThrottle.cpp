@@ -1,0 +1,20 @@
+#include "report/stream/RptThrottle.h"
+
+#include <QDeadlineTimer>
+
+namespace zamt {
+
+qint64 RptThrottle::monotonicMilliseconds() {
+    return QDeadlineTimer::current(Qt::PreciseTimer).deadline();
+}
+
+bool RptThrottle::due() {
+    const qint64 now = clock_();
+    if (started_ && now - last_ < interval_)
+        return false;
+    started_ = true;
+    last_ = now;
+    return true;
+}
+
+} // namespace zamt
