@@ -1,13 +1,25 @@
-// A bare Qt Widgets window shown, then quit: the yardstick for start-up.
+// The yardstick for start-up: a bare Qt main window of the program's size
+// with the same menu bar, shown, then quit.
+#include "../common/QuitWhenShown.h"
+
 #include <QApplication>
-#include <QTimer>
-#include <QWidget>
+#include <QMainWindow>
+#include <QMenuBar>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QWidget window;
+    QMainWindow window;
     window.resize(353, 305);
+    QMenu* calculations = window.menuBar()->addMenu(QString::fromUtf8("вычисления"));
+    calculations->addAction(QString::fromUtf8("геомерич.измерения"));
+    calculations->addAction(QString::fromUtf8("гидравлич.измерения"));
+    window.menuBar()
+        ->addMenu(QString::fromUtf8("паспорт"))
+        ->addAction(QString::fromUtf8("создание отчета"));
+    QMenu* help = window.menuBar()->addMenu(QString::fromUtf8("помощь"));
+    help->addAction(QStringLiteral("About"));
+    help->addAction(QString::fromUtf8("как работает программа"));
+    zamt::bench::quitWhenShown(window);
     window.show();
-    QTimer::singleShot(0, &app, &QApplication::quit);
     return QApplication::exec();
 }

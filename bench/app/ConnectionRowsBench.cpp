@@ -19,7 +19,8 @@ namespace {
 QString recordLines(int count, int repeat) {
     // A passport record line, "число Рейнольдса ..."; `repeat` copies make
     // it wider than the view.
-    const QString line = QString::fromUtf8("число Рейнольдса Re_min = 6,27584E7; ").repeated(repeat);
+    const QString line =
+        QString::fromUtf8("число Рейнольдса Re_min = 6,27584E7; ").repeated(repeat);
     QString text;
     text.reserve(count * (line.size() + 8));
     for (int i = 0; i < count; ++i)
@@ -58,8 +59,12 @@ void runOverLines(benchmark::State& state, int repeat) {
     zamt::destroyForms();
 }
 
-void BM_RunOverShortLines(benchmark::State& state) { runOverLines(state, 1); }
-void BM_RunOverWrappedLines(benchmark::State& state) { runOverLines(state, 3); }
+void BM_RunOverShortLines(benchmark::State& state) {
+    runOverLines(state, 1);
+}
+void BM_RunOverWrappedLines(benchmark::State& state) {
+    runOverLines(state, 3);
+}
 
 BENCHMARK(BM_RunOverShortLines)
     ->Arg(100000)

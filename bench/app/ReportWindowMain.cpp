@@ -8,8 +8,8 @@
 // window's Cancel is clicked that long after OK; the time printed is then
 // from the click until the main window answers. The same text goes to
 // DIR/report.txt (Windows-1251) for the yardstick.
-#include "app/Startup.h"
 #include "app/CreateForms.h"
+#include "app/Startup.h"
 #include "app/TForm1.h"
 #include "platform/CodePage.h"
 
@@ -53,7 +53,8 @@ long currentMiB() {
 }
 
 QString recordText(int lines) {
-    const QString line = QString::fromUtf8("число Рейнольдса минимальное Re_min = 6,27584E7; строка ");
+    const QString line =
+        QString::fromUtf8("число Рейнольдса минимальное Re_min = 6,27584E7; строка ");
     QString text;
     for (int i = 0; i < lines; ++i)
         text += line + QString::number(i) + QLatin1Char('\n');
@@ -73,7 +74,8 @@ int formatIndex(QComboBox* box, const QString& extension) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc != 4 && argc != 5) {
-        std::fprintf(stderr, "usage: report_window_bench DIR LINES rps|prn|pdf [CANCEL_AFTER_MS]\n");
+        std::fprintf(stderr,
+                     "usage: report_window_bench DIR LINES rps|prn|pdf [CANCEL_AFTER_MS]\n");
         return 2;
     }
     const QDir dir(QString::fromLocal8Bit(argv[1]));
@@ -123,9 +125,10 @@ int main(int argc, char** argv) {
         // The main window answers once what the run left queued is done.
         QTimer::singleShot(0, [&] {
             const double seconds = timer.nsecsElapsed() / 1e9;
-            std::printf("zamt05 %s %d lines%s: %.3f s, %lld bytes, peak %ld MiB, text view %ld MiB\n",
-                        qPrintable(extension), lines, cancelAfter >= 0 ? " cancelled" : "", seconds,
-                        QFileInfo(output).size(), peakMiB(), textViewMiB);
+            std::printf(
+                "zamt05 %s %d lines%s: %.3f s, %lld bytes, peak %ld MiB, text view %ld MiB\n",
+                qPrintable(extension), lines, cancelAfter >= 0 ? " cancelled" : "", seconds,
+                QFileInfo(output).size(), peakMiB(), textViewMiB);
             QApplication::quit();
         });
     });

@@ -5,7 +5,8 @@
 set -euo pipefail
 build="${1:?build folder}"
 runs="${2:-30}"
-export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
+# Through the window system as the user sees it (run under xvfb-run without a display).
+export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-xcb}"
 program="$build/bench/app/zamt05_startup"
 bare="$build/bench/app/bare_window"
 

@@ -10,10 +10,9 @@ namespace zamt {
 
 void createForms() {
     Form1 = new TForm1();
-    Form2 = new TForm2();
-    Form3 = new TForm3();
-    Form6 = new TForm6();
-    Form9 = new TForm9();
+    // The other windows cost start-up time and are made when first shown.
+    installFormMakers({[] { return new TForm2(); }, [] { return new TForm3(); },
+                       [] { return new TForm6(); }, [] { return new TForm9(); }});
 }
 
 template <class Form> static void destroy(Form*& form) {

@@ -5,9 +5,10 @@
 
 namespace zamt {
 
-// Creates the windows hidden, main window first; the caller shows Form1.
+// Creates the main window hidden (the caller shows Form1) and installs how
+// the others are made when first needed.
 void createForms();
-// Destroys them in reverse order and clears the references.
+// Destroys the windows made, in reverse order, and clears the references.
 void destroyForms();
 
 } // namespace zamt

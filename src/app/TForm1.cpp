@@ -53,9 +53,9 @@ void TForm1::FormCreate() {
     RptProject1.setProjectFile(QDir::current().absoluteFilePath(RptProject1.projectFile()));
 }
 
-void TForm1::geometr1Click() { showWindow(Form2); }
+void TForm1::geometr1Click() { showWindow(form2()); }
 
-void TForm1::About1Click() { showWindow(Form6); }
+void TForm1::About1Click() { showWindow(form6()); }
 
 void TForm1::thten1Click() { ui->Panel3->setVisible(false); }
 

@@ -68,7 +68,7 @@ void TForm2::Button1Click() {
     calculateGeometry(texts, measurement(), *this);
 }
 
-void TForm2::Button2Click() { showWindow(Form3); }
+void TForm2::Button2Click() { showWindow(form3()); }
 
 void TForm2::refuse(const std::string& message) { showMessage(fromCp1251(message)); }
 

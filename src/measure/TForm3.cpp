@@ -3,11 +3,11 @@
 #include "calc/FloatFaults.h"
 #include "calc/KeyFilter.h"
 #include "calc/NumberText.h"
-#include "measure/TForm2.h"
-#include "measure/TForm9.h"
 #include "look/Forms.h"
 #include "look/KeyPressRouter.h"
 #include "look/WindowLook.h"
+#include "measure/TForm2.h"
+#include "measure/TForm9.h"
 #include "platform/CodePage.h"
 #include "platform/DecimalSeparator.h"
 #include "platform/HandlerGuard.h"
@@ -27,7 +27,9 @@ void setCaption(QLabel* label, const std::string& text, bool fixedWidth = false)
         label->adjustSize();
 }
 
-std::string boxText(const QLineEdit* box) { return toCp1251(box->text()); }
+std::string boxText(const QLineEdit* box) {
+    return toCp1251(box->text());
+}
 
 // The numeric key filter of a box, with Enter stepping to the next control.
 void filterKey(char& key, const QLineEdit* box, QWidget* next) {
@@ -48,9 +50,9 @@ TForm3::TForm3() : ui(std::make_unique<Ui::TForm3>()) {
         setBackground(header, colors::desktop);
         setTextColor(header, Qt::white);
     }
-    for (QLabel* label : {ui->Label8, ui->Label9, ui->Label10, ui->Label11, ui->Label17, ui->Label18,
-                          ui->Label25, ui->Label26, ui->Label28, ui->Label2, ui->Label3,
-                          ui->Label12}) {
+    for (QLabel* label :
+         {ui->Label8, ui->Label9, ui->Label10, ui->Label11, ui->Label17, ui->Label18, ui->Label25,
+          ui->Label26, ui->Label28, ui->Label2, ui->Label3, ui->Label12}) {
         setBackground(label, colors::cream);
         if (label != ui->Label3)
             label->adjustSize();
@@ -119,16 +121,27 @@ void TForm3::calculationDone() {
     ui->Button4->setFocus();
 }
 
-void TForm3::keyPress1(char& key) { filterKey(key, ui->Edit1, ui->Edit2); }
-void TForm3::keyPress2(char& key) { filterKey(key, ui->Edit2, ui->Edit3); }
-void TForm3::keyPress3(char& key) { filterKey(key, ui->Edit3, ui->Button1); }
+void TForm3::keyPress1(char& key) {
+    filterKey(key, ui->Edit1, ui->Edit2);
+}
+void TForm3::keyPress2(char& key) {
+    filterKey(key, ui->Edit2, ui->Edit3);
+}
+void TForm3::keyPress3(char& key) {
+    filterKey(key, ui->Edit3, ui->Button1);
+}
 
-void TForm3::SpeedButton1Click() { showWindow(Form9); }
+void TForm3::SpeedButton1Click() {
+    showWindow(form9());
+}
 
-void TForm3::Button2Click() { close(); }
+void TForm3::Button2Click() {
+    close();
+}
 
 void TForm3::Button4Click() {
-    Form2->close();
+    if (Form2)
+        Form2->close();
     writePassportRecord(this, OpenDialog1, measurement());
 }
 

@@ -42,14 +42,15 @@ protected:
 };
 
 TEST_F(MainWindowTest, StartsWithOnlyTheMainWindowShownUnderTheWorkersPicture) {
+    for (const void* later : {(void*)Form2, (void*)Form3, (void*)Form6, (void*)Form9})
+        EXPECT_EQ(later, nullptr) << "a window the start does not show is made when first needed";
     const struct {
         QWidget* window;
         const char* caption;
         bool visible;
     } windows[] = {
-        {Form1, "zamt05", true},         {Form2, "geom", false},
-        {Form3, "gidravl", false},       {Form6, "About My", false},
-        {Form9, "рисунок 7", false},
+        {Form1, "zamt05", true},      {form2(), "geom", false},      {form3(), "gidravl", false},
+        {form6(), "About My", false}, {form9(), "рисунок 7", false},
     };
     for (const auto& w : windows) {
         ASSERT_NE(w.window, nullptr) << w.caption;
@@ -68,16 +69,16 @@ TEST_F(MainWindowTest, StartsWithOnlyTheMainWindowShownUnderTheWorkersPicture) {
 
 TEST_F(MainWindowTest, MenuItemsShowTheirWindowsAndUncoverTheTextView) {
     trigger("gidravl1");
-    EXPECT_FALSE(Form3->isVisible());
-    EXPECT_FALSE(Form2->isVisible());
+    EXPECT_FALSE(form3()->isVisible());
+    EXPECT_FALSE(form2()->isVisible());
 
     trigger("geometr1");
-    EXPECT_TRUE(Form2->isVisible());
+    EXPECT_TRUE(form2()->isVisible());
     trigger("geometr1"); // already visible: stays, only comes to the front
-    EXPECT_TRUE(Form2->isVisible());
+    EXPECT_TRUE(form2()->isVisible());
 
     trigger("About1");
-    EXPECT_TRUE(Form6->isVisible());
+    EXPECT_TRUE(form6()->isVisible());
 
     trigger("thten1");
     EXPECT_FALSE(panel3()->isVisible());
@@ -90,21 +91,21 @@ TEST_F(MainWindowTest, MenuItemsShowTheirWindowsAndUncoverTheTextView) {
 
 TEST_F(MainWindowTest, ClosingOtherWindowsHidesThemAndKeepsThem) {
     trigger("About1");
-    test::click(test::child<QToolButton>(Form6, "SpeedButton1"));
-    EXPECT_FALSE(Form6->isVisible());
+    test::click(test::child<QToolButton>(form6(), "SpeedButton1"));
+    EXPECT_FALSE(form6()->isVisible());
     trigger("About1");
-    Form6->close(); // its own close box
-    EXPECT_FALSE(Form6->isVisible());
-    EXPECT_EQ(test::child<QLabel>(Form6, "Image1")->pixmap().size(), QSize(62, 84));
-    EXPECT_EQ(test::child<QLabel>(Form6, "Image2")->pixmap().size(), QSize(60, 160));
+    form6()->close(); // its own close box
+    EXPECT_FALSE(form6()->isVisible());
+    EXPECT_EQ(test::child<QLabel>(form6(), "Image1")->pixmap().size(), QSize(62, 84));
+    EXPECT_EQ(test::child<QLabel>(form6(), "Image2")->pixmap().size(), QSize(60, 160));
 
-    Form9->show();
-    test::click(test::child<QPushButton>(Form9, "Button1"));
-    EXPECT_FALSE(Form9->isVisible());
-    EXPECT_EQ(test::child<QLabel>(Form9, "Image1")->pixmap().size(), QSize(574, 406));
-    Form9->show();
-    Form9->close();
-    EXPECT_FALSE(Form9->isVisible());
+    form9()->show();
+    test::click(test::child<QPushButton>(form9(), "Button1"));
+    EXPECT_FALSE(form9()->isVisible());
+    EXPECT_EQ(test::child<QLabel>(form9(), "Image1")->pixmap().size(), QSize(574, 406));
+    form9()->show();
+    form9()->close();
+    EXPECT_FALSE(form9()->isVisible());
     EXPECT_TRUE(Form1->isVisible());
 }
 

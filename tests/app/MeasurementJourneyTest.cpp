@@ -49,31 +49,31 @@ TEST_F(MeasurementJourneyTest, TheWorkedExampleTypedByKeyboardGivesTheExampleRec
     const QString record = dir.file("data07.txt");
 
     test::child<QAction>(Form1, "geometr1")->trigger();
-    ASSERT_TRUE(Form2->isVisible());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Form2));
+    ASSERT_TRUE(form2()->isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form2()));
     // The window opens with the name box focused; its start text is selected
     // from the keyboard and typed over.
-    auto* name = test::child<QLineEdit>(Form2, "Edit1");
+    auto* name = test::child<QLineEdit>(form2(), "Edit1");
     ASSERT_EQ(QApplication::focusWidget(), name);
     QTest::keyClick(name, Qt::Key_Home, Qt::ShiftModifier);
     for (const char* text : {"Насосная станция 3", "100", "5", "1", "45", "10"})
         typeAndEnter(QString::fromUtf8(text));
-    auto* calculate = test::child<QPushButton>(Form2, "Button1");
+    auto* calculate = test::child<QPushButton>(form2(), "Button1");
     ASSERT_EQ(QApplication::focusWidget(), calculate);
     test::pressKey(calculate, Qt::Key_Return, QStringLiteral("\r"));
     EXPECT_EQ(calculate->text(), QString::fromUtf8("ещё поправки?"));
     EXPECT_EQ(measurement().object_name, cp1251("Насосная станция 3"));
 
-    test::click(test::child<QPushButton>(Form2, "Button2"));
-    ASSERT_TRUE(Form3->isVisible());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Form3));
-    test::click(test::child<QPushButton>(Form3, "Button1"));
-    auto* write = test::child<QPushButton>(Form3, "Button4");
+    test::click(test::child<QPushButton>(form2(), "Button2"));
+    ASSERT_TRUE(form3()->isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form3()));
+    test::click(test::child<QPushButton>(form3(), "Button1"));
+    auto* write = test::child<QPushButton>(form3(), "Button4");
     ASSERT_TRUE(write->isEnabled());
 
     services.dialogs.answers.push_back(record);
     test::pressKey(write, Qt::Key_Return, QStringLiteral("\r"));
-    EXPECT_FALSE(Form2->isVisible());
+    EXPECT_FALSE(form2()->isVisible());
     ASSERT_EQ(services.dialogs.requests.size(), 1u);
     EXPECT_TRUE(services.dialogs.requests[0].fileName.endsWith(QStringLiteral("/data07.txt")));
 

@@ -39,10 +39,10 @@ TEST_F(WindowLookTest, EveryCaptionFitsItsBox) {
         const char* layout;
     } windows[] = {
         {Form1, "src/app/TForm1.ui"},
-        {Form2, "src/measure/TForm2.ui"},
-        {Form3, "src/measure/TForm3.ui"},
-        {Form6, "src/app/TForm6.ui"},
-        {Form9, "src/measure/TForm9.ui"},
+        {form2(), "src/measure/TForm2.ui"},
+        {form3(), "src/measure/TForm3.ui"},
+        {form6(), "src/app/TForm6.ui"},
+        {form9(), "src/measure/TForm9.ui"},
         {&setup, "src/report/windows/TRptSetupForm.ui"},
         {&status, "src/report/windows/TRptStatusForm.ui"},
     };
@@ -59,22 +59,22 @@ TEST_F(WindowLookTest, EveryEditBoxAndPictureButtonIsAnnouncedByItsCaption) {
         const char* widget;
         const char* name;
     } cases[] = {
-        {Form2, "Edit1", "наименование объекта"},
-        {Form2, "Edit2", "внутренний диаметр трубопровода в мм"},
-        {Form2, "Edit3", "толщина  стенки трубопровода в мм"},
-        {Form2, "Edit4", "толщина отложений на стенках в мм"},
-        {Form2, "Edit5", "угол между осью трубы и акустическим каналом в градусах"},
-        {Form2, "Edit6", "смещение оси акустичекого канала от оси трубопровода в мм"},
-        {Form3, "Edit1", "температура воды в град"},
-        {Form3, "Edit2",
+        {form2(), "Edit1", "наименование объекта"},
+        {form2(), "Edit2", "внутренний диаметр трубопровода в мм"},
+        {form2(), "Edit3", "толщина  стенки трубопровода в мм"},
+        {form2(), "Edit4", "толщина отложений на стенках в мм"},
+        {form2(), "Edit5", "угол между осью трубы и акустическим каналом в градусах"},
+        {form2(), "Edit6", "смещение оси акустичекого канала от оси трубопровода в мм"},
+        {form3(), "Edit1", "температура воды в град"},
+        {form3(), "Edit2",
          "вязкость жидкости (в 10Е-6  м2/сек) здесь указана для воды при t = 10 град Цельсия"},
-        {Form3, "Edit3",
+        {form3(), "Edit3",
          "коеффициент шероховатости берется из таблицы 9 стр.26 методики поверки "
          "TQX340.000.00 И2 (здесь указана б/у труба в хорошем состоянии)"},
-        {Form3, "Edit4",
+        {form3(), "Edit4",
          "коеффициент Кгн находят по значению коеффициента ламбда и числу Рейнольдса "
          "минимальному по таблице 7стр.39. Чтобы узнать лямбда - нажмите \"считаем?\""},
-        {Form3, "SpeedButton1", "график с рис.7 таблицы для Кгн"},
+        {form3(), "SpeedButton1", "график с рис.7 таблицы для Кгн"},
     };
     for (const auto& c : cases) {
         QWidget* widget = test::child(c.window, c.widget);
@@ -125,8 +125,8 @@ TEST_F(WindowLookTest, MenusUseTheMenuBarsFont) {
 TEST_F(WindowLookTest, TheTapIsTheIconOfTheProgramAndOfEveryWindow) {
     const QImage tap = QApplication::windowIcon().pixmap(32, 32).toImage();
     ASSERT_FALSE(tap.isNull());
-    for (QWidget* window : {static_cast<QWidget*>(Form1), static_cast<QWidget*>(Form2),
-                            static_cast<QWidget*>(Form3), static_cast<QWidget*>(Form9)})
+    for (QWidget* window : {static_cast<QWidget*>(Form1), static_cast<QWidget*>(form2()),
+                            static_cast<QWidget*>(form3()), static_cast<QWidget*>(form9())})
         EXPECT_EQ(window->windowIcon().pixmap(32, 32).toImage(), tap)
             << window->objectName().toStdString();
     // A window without an icon of its own, like a message box without a

@@ -40,8 +40,8 @@ protected:
     void SetUp() override {
         measurement() = {};
         createForms();
-        showWindow(Form2);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Form2));
+        showWindow(form2());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form2()));
     }
     void TearDown() override {
         destroyForms();
@@ -49,10 +49,10 @@ protected:
     }
 
     QLineEdit* edit(int n) {
-        return test::child<QLineEdit>(Form2, QStringLiteral("Edit%1").arg(n).toLatin1().constData());
+        return test::child<QLineEdit>(form2(), QStringLiteral("Edit%1").arg(n).toLatin1().constData());
     }
-    QString label(const char* name) { return test::child<QLabel>(Form2, name)->text(); }
-    QPushButton* button1() { return test::child<QPushButton>(Form2, "Button1"); }
+    QString label(const char* name) { return test::child<QLabel>(form2(), name)->text(); }
+    QPushButton* button1() { return test::child<QPushButton>(form2(), "Button1"); }
 
     // Puts texts into the boxes as a paste would, past the key filters.
     void fill(const QString& name, const char* Dn, const char* ds, const char* dn,
@@ -90,14 +90,14 @@ protected:
 };
 
 TEST_F(GeometryWindowTest, LayoutPlacesEveryComponentWithItsCaption) {
-    EXPECT_EQ(Form2->windowTitle(), QStringLiteral("geom"));
-    EXPECT_EQ(Form2->pos(), QPoint(1, 121));
-    EXPECT_EQ(Form2->palette().color(QPalette::Window), colors::skyBlue);
+    EXPECT_EQ(form2()->windowTitle(), QStringLiteral("geom"));
+    EXPECT_EQ(form2()->pos(), QPoint(1, 121));
+    EXPECT_EQ(form2()->palette().color(QPalette::Window), colors::skyBlue);
 
-    auto* panel1 = test::child<QFrame>(Form2, "Panel1");
+    auto* panel1 = test::child<QFrame>(form2(), "Panel1");
     EXPECT_EQ(panel1->geometry(), QRect(8, 8, 385, 433));
     EXPECT_EQ(panel1->frameShadow(), QFrame::Raised);
-    auto* bevel1 = test::child<QFrame>(Form2, "Bevel1");
+    auto* bevel1 = test::child<QFrame>(form2(), "Bevel1");
     EXPECT_EQ(bevel1->parentWidget(), panel1);
     EXPECT_EQ(bevel1->geometry(), QRect(8, 8, 369, 417));
     EXPECT_EQ(bevel1->frameShadow(), QFrame::Sunken);
@@ -131,7 +131,7 @@ TEST_F(GeometryWindowTest, LayoutPlacesEveryComponentWithItsCaption) {
         {"Label25", 296, 368, 0, 0, "результат"},
     };
     for (const auto& l : labels) {
-        auto* widget = test::child<QLabel>(Form2, l.name);
+        auto* widget = test::child<QLabel>(form2(), l.name);
         ASSERT_NE(widget, nullptr);
         EXPECT_EQ(widget->parentWidget(), panel1) << l.name;
         EXPECT_EQ(widget->text(), QString::fromUtf8(l.caption)) << l.name;
@@ -146,12 +146,12 @@ TEST_F(GeometryWindowTest, LayoutPlacesEveryComponentWithItsCaption) {
         }
     }
     for (const char* name : kResultLabels) {
-        auto* result = test::child<QLabel>(Form2, name);
+        auto* result = test::child<QLabel>(form2(), name);
         EXPECT_TRUE(result->autoFillBackground()) << name;
         EXPECT_EQ(result->palette().color(QPalette::Window), colors::cream) << name;
     }
 
-    auto* panel2 = test::child<QLabel>(Form2, "Panel2");
+    auto* panel2 = test::child<QLabel>(form2(), "Panel2");
     EXPECT_EQ(panel2->geometry(), QRect(40, 200, 313, 17));
     EXPECT_EQ(panel2->text(), QString::fromUtf8("проверка данных для записи"));
     EXPECT_EQ(panel2->palette().color(QPalette::WindowText), QColor(Qt::white));
@@ -183,7 +183,7 @@ TEST_F(GeometryWindowTest, LayoutPlacesEveryComponentWithItsCaption) {
         {"Button2", {184, 392, 177, 25}, "переходим на гидравлику"},
     };
     for (const auto& b : buttons) {
-        auto* button = test::child<QPushButton>(Form2, b.name);
+        auto* button = test::child<QPushButton>(form2(), b.name);
         EXPECT_EQ(button->geometry(), b.geometry) << b.name;
         EXPECT_EQ(button->text(), QString::fromUtf8(b.caption)) << b.name;
     }
@@ -242,8 +242,8 @@ TEST_F(GeometryWindowTest, WorkedExampleTypedWithTheKeyboardUnderBothSeparators)
         services.boxes.shown.clear();
         setDecimalSeparator(run.separator);
         createForms();
-        showWindow(Form2);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Form2));
+        showWindow(form2());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form2()));
 
         // The window opens with the name box focused; the user selects its
         // start text from the keyboard and types over it.
@@ -414,7 +414,7 @@ TEST_F(GeometryWindowTest, BordersAndSpecialValuesInTheLabels) {
         EXPECT_EQ(measurement().object_name, cp1251("сотрите эту надпись")) << c.name;
     }
     // A result label grows with its text: the scientific form is not cut off.
-    auto* label8 = test::child<QLabel>(Form2, "Label8");
+    auto* label8 = test::child<QLabel>(form2(), "Label8");
     EXPECT_GE(label8->width(), label8->sizeHint().width());
 }
 
@@ -561,20 +561,20 @@ TEST_F(GeometryWindowTest, TextPastedThroughTheContextMenuIsNotFilteredButReport
 }
 
 TEST_F(GeometryWindowTest, SecondButtonShowsTheHydraulicsWindowAndKeepsThisOne) {
-    ASSERT_FALSE(Form3->isVisible());
-    test::click(test::child<QPushButton>(Form2, "Button2"));
-    EXPECT_TRUE(Form3->isVisible());
-    EXPECT_TRUE(Form2->isVisible());
-    EXPECT_FALSE(Form3->isModal());
+    ASSERT_FALSE(form3()->isVisible());
+    test::click(test::child<QPushButton>(form2(), "Button2"));
+    EXPECT_TRUE(form3()->isVisible());
+    EXPECT_TRUE(form2()->isVisible());
+    EXPECT_FALSE(form3()->isModal());
 }
 
 TEST_F(GeometryWindowTest, HidingAndShowingKeepsTextsAndResults) {
     fill(QString::fromUtf8("Объект"), "100", "5", "1", "45", "10");
     calculate();
     const std::vector<QString> labels = results();
-    Form2->close();
-    EXPECT_FALSE(Form2->isVisible());
-    showWindow(Form2);
+    form2()->close();
+    EXPECT_FALSE(form2()->isVisible());
+    showWindow(form2());
     EXPECT_EQ(results(), labels);
     EXPECT_EQ(edit(1)->text(), QString::fromUtf8("Объект"));
     EXPECT_EQ(edit(6)->text(), QStringLiteral("10"));

@@ -79,9 +79,9 @@ protected:
         measurement() = Measurement{};
         setDecimalSeparator(',');
         createForms();
-        Form3->show();
-        Form3->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Form3));
+        form3()->show();
+        form3()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form3()));
     }
     void TearDown() override {
         destroyForms();
@@ -89,9 +89,9 @@ protected:
         setDecimalSeparator(',');
     }
 
-    QLabel* label(const char* name) { return test::child<QLabel>(Form3, name); }
-    QLineEdit* edit(const char* name) { return test::child<QLineEdit>(Form3, name); }
-    QPushButton* button(const char* name) { return test::child<QPushButton>(Form3, name); }
+    QLabel* label(const char* name) { return test::child<QLabel>(form3(), name); }
+    QLineEdit* edit(const char* name) { return test::child<QLineEdit>(form3(), name); }
+    QPushButton* button(const char* name) { return test::child<QPushButton>(form3(), name); }
     void calculate() { test::click(button("Button1")); }
     void look() { test::click(button("Button3")); }
     QWidget* focused() { return QApplication::focusWidget(); }
@@ -121,9 +121,9 @@ protected:
 };
 
 TEST_F(HydraulicsWindowTest, StartsWithItsCaptionsAndStartTexts) {
-    EXPECT_EQ(Form3->windowTitle(), QStringLiteral("gidravl"));
-    EXPECT_EQ(Form3->size(), QSize(368, 588));
-    EXPECT_EQ(Form3->palette().color(QPalette::Window), QColor(192, 220, 192));
+    EXPECT_EQ(form3()->windowTitle(), QStringLiteral("gidravl"));
+    EXPECT_EQ(form3()->size(), QSize(368, 588));
+    EXPECT_EQ(form3()->palette().color(QPalette::Window), QColor(192, 220, 192));
     const struct {
         const char* name;
         const char* text;
@@ -192,11 +192,11 @@ TEST_F(HydraulicsWindowTest, StartsWithItsCaptionsAndStartTexts) {
         EXPECT_EQ(button(b.name)->geometry(), b.geometry) << b.name;
         EXPECT_EQ(button(b.name)->isEnabled(), b.enabled) << b.name;
     }
-    QWidget* panel5 = test::child(Form3, "Panel5");
+    QWidget* panel5 = test::child(form3(), "Panel5");
     EXPECT_EQ(button("Button4")->parentWidget(), panel5);
     EXPECT_EQ(panel5->geometry(), QRect(0, 588 - 41, 368, 41));
 
-    auto* chart = test::child<QToolButton>(Form3, "SpeedButton1");
+    auto* chart = test::child<QToolButton>(form3(), "SpeedButton1");
     EXPECT_EQ(chart->geometry(), QRect(16, 432, 337, 25));
     EXPECT_EQ(chart->focusPolicy(), Qt::NoFocus);
     EXPECT_EQ(chart->cursor().shape(), Qt::PointingHandCursor);
@@ -204,7 +204,7 @@ TEST_F(HydraulicsWindowTest, StartsWithItsCaptionsAndStartTexts) {
 }
 
 TEST_F(HydraulicsWindowTest, TheChartButtonShowsItsPictureAtItsOwnSizeCutByTheFace) {
-    auto* chart = test::child<PictureButton>(Form3, "SpeedButton1");
+    auto* chart = test::child<PictureButton>(form3(), "SpeedButton1");
     const QImage picture = chart->picture().toImage();
     ASSERT_EQ(picture.size(), QSize(330, 30));
     const QImage face = chart->grab().toImage();
@@ -470,8 +470,8 @@ TEST_F(HydraulicsWindowTest, AZeroMeanCoefficientDividesByZeroBeforeKIsStored) {
     const double K_gv = measurement().K_gv;
     destroyForms();
     createForms();
-    Form3->show();
-    Form3->activateWindow();
+    form3()->show();
+    form3()->activateWindow();
 
     Measurement expectedState = measurement();
     edit("Edit1")->setText("20");
@@ -487,19 +487,19 @@ TEST_F(HydraulicsWindowTest, AZeroMeanCoefficientDividesByZeroBeforeKIsStored) {
 }
 
 TEST_F(HydraulicsWindowTest, ButtonsOpenTheChartCloseTheWindowAndStartTheRecord) {
-    test::click(test::child<QToolButton>(Form3, "SpeedButton1"));
-    EXPECT_TRUE(Form9->isVisible());
+    test::click(test::child<QToolButton>(form3(), "SpeedButton1"));
+    EXPECT_TRUE(form9()->isVisible());
 
-    Form2->show();
+    form2()->show();
     button("Button4")->setEnabled(true);
     test::click(button("Button4")); // the record dialog is cancelled
-    EXPECT_FALSE(Form2->isVisible());
+    EXPECT_FALSE(form2()->isVisible());
     ASSERT_EQ(services.dialogs.requests.size(), 1u);
     EXPECT_EQ(services.dialogs.requests[0], passportDialogRequest(QDir::currentPath()));
     EXPECT_TRUE(services.boxes.shown.empty());
 
     test::click(button("Button2"));
-    EXPECT_FALSE(Form3->isVisible());
+    EXPECT_FALSE(form3()->isVisible());
     EXPECT_EQ(label("Label2")->text(), kFresh);
     EXPECT_EQ(edit("Edit2")->text(), QStringLiteral("0,000001308"));
 }

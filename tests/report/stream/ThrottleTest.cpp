@@ -14,11 +14,17 @@ TEST(Throttle, LetsTheFirstThroughAtOnceThenOncePerInterval) {
         std::vector<bool> due;
     };
     const Case cases[] = {
-        {"first at once, then after the interval", 50, {0, 10, 49, 50, 60, 99, 100},
+        {"first at once, then after the interval",
+         50,
+         {0, 10, 49, 50, 60, 99, 100},
          {true, false, false, true, false, false, true}},
-        {"a long pause lets the next through at once", 50, {1000, 5000, 5001, 5049, 5050},
+        {"a long pause lets the next through at once",
+         50,
+         {1000, 5000, 5001, 5049, 5050},
          {true, true, false, false, true}},
-        {"the interval counts from the last let through", 50, {0, 70, 100, 120},
+        {"the interval counts from the last let through",
+         50,
+         {0, 70, 100, 120},
          {true, true, false, true}},
         {"no interval lets every one through", 0, {5, 5, 5}, {true, true, true}},
     };
