@@ -145,7 +145,7 @@ control() {
     needed=$(objdump -p "$program" | sed -n 's/^ *NEEDED *//p')
     [[ $needed == *libQt6Widgets.so.6* ]] || fail "the program does not link Qt 6 Widgets: $needed"
     for library in $(echo "$needed" | sed -n 's/^lib\(Qt6[A-Za-z]*\)\.so\.6$/lib\L\16/p') \
-        libqt6core6 libqt6gui6 libqt6widgets6 libjpeg62-turbo libc6 libstdc++6; do
+        libqt6core6 libqt6gui6 libqt6widgets6 libjpeg62-turbo libc6 libstdc++6 libcups2; do
         [[ ", $depends," == *", $library "* || ", $depends," == *", $library,"* ]] ||
             fail "Depends does not name $library"
     done
