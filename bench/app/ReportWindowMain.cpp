@@ -15,7 +15,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -109,8 +108,12 @@ int main(int argc, char** argv) {
             formats->setCurrentIndex(formatIndex(formats, extension));
             if (cancelAfter >= 0)
                 QTimer::singleShot(cancelAfter, [&] {
-                    auto* status = qobject_cast<QDialog*>(QApplication::activeWindow());
-                    if (!status || status->windowTitle() != QStringLiteral("Report Status")) {
+                    QWidget* status = nullptr;
+                    for (QWidget* window : QApplication::topLevelWidgets())
+                        if (window->isVisible() &&
+                            window->windowTitle() == QStringLiteral("Report Status"))
+                            status = window;
+                    if (!status) {
                         std::fprintf(stderr, "no status window to cancel\n");
                         return;
                     }

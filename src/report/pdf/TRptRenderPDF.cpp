@@ -5,6 +5,7 @@
 #include "platform/FileReplacement.h"
 #include "report/common/RptTranslate.h"
 #include "report/stream/RptPaintPage.h"
+#include "report/stream/RptProgress.h"
 #include "report/stream/TRptRenderCanvas.h"
 #include "report/stream/TRptStreamReader.h"
 
@@ -63,6 +64,8 @@ void TRptRenderPDF::convert(QIODevice& stream, const QString& fileName) {
         writer.setTitle(fromCp1251(header.title));
         TRptRenderCanvas canvas(painter, RptTransform::preview(kResolution, 100));
         for (int page = 1; page <= header.pageCount; ++page) {
+            if (Progress)
+                Progress->page(page);
             rptPaintPage(reader, page, canvas, [&](const RptPageInfo& info, RptTransform&) {
                 startPdfPage(writer, painter, info, header);
             });

@@ -1,5 +1,6 @@
 #include "report/stream/RptThrottle.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 
 namespace zamt {
@@ -15,6 +16,11 @@ bool RptThrottle::due() {
     started_ = true;
     last_ = now;
     return true;
+}
+
+void RptEventPump::pump() {
+    if (QCoreApplication::instance() && throttle_.due())
+        QCoreApplication::processEvents();
 }
 
 } // namespace zamt

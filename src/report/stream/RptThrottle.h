@@ -1,8 +1,8 @@
 #pragma once
 // Lets an action through at most once per interval: the first time at once,
 // later only when the interval has passed since it was last let through.
-// What a person watches (a status label) or what costs a trip to the window
-// system (handling pending events) need not happen at every page.
+// What costs a trip to the window system (handling pending events) need not
+// happen at every page.
 #include <QtGlobal>
 #include <functional>
 
@@ -25,6 +25,19 @@ private:
     Clock clock_;
     bool started_ = false;
     qint64 last_ = 0;
+};
+
+// Lets the program handle its pending events during a long run, so that a
+// status window repaints and its "Cancel" answers within a tenth of a
+// second, but at most every kIntervalMs: a trip to the window system at
+// every page would cost more than the page.
+class RptEventPump {
+public:
+    static constexpr qint64 kIntervalMs = 50;
+    void pump();
+
+private:
+    RptThrottle throttle_{kIntervalMs};
 };
 
 } // namespace zamt

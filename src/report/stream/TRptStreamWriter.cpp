@@ -3,7 +3,6 @@
 #include "platform/AppError.h"
 #include "report/stream/RptCodes.h"
 
-#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <stdexcept>
 
@@ -63,8 +62,7 @@ void TRptStreamWriter::reportStatus() {
     statusSink_(statusLine());
     // The status window repaints and its Cancel button can be pressed; a
     // click there comes back through abort().
-    if (QCoreApplication::instance() && events_.due())
-        QCoreApplication::processEvents();
+    events_.pump();
 }
 
 void TRptStreamWriter::abort() {

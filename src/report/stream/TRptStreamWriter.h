@@ -13,11 +13,10 @@
 // (RptPageMacros.h).
 //
 // While a status sink is attached, every page that begins sends the status
-// text to it, and at most every kEventIntervalMs the program handles pending
-// events, so that a status window repaints and its "Cancel" answers within a
-// tenth of a second (a trip to the window system at every page would cost
-// more than the page); abort() then makes the page being generated, and
-// every later one, leave no block.
+// text to it, and now and then the program handles pending events
+// (RptEventPump), so that a status window repaints and its "Cancel" can be
+// pressed; abort() then makes the page being generated, and every later
+// one, leave no block.
 //
 // Write failures raise AppError "Stream write error".
 #include "report/stream/RptByteSink.h"
@@ -89,7 +88,6 @@ public:
     // The status text for the current page.
     QString statusLine() const;
     using StatusSink = std::function<void(const QString& text)>;
-    static constexpr qint64 kEventIntervalMs = 50;
     void setStatusSink(StatusSink sink) { statusSink_ = std::move(sink); }
 
     // The user cancelled: the page being generated and every later one
@@ -230,7 +228,7 @@ private:
     QString statusFormat_;
     RptStatusValues status_;
     StatusSink statusSink_;
-    RptThrottle events_{kEventIntervalMs};
+    RptEventPump events_;
     bool aborted_ = false;
     float pageWidth_ = 8.5f;
     float pageHeight_ = 11.0f;

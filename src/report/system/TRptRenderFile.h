@@ -11,6 +11,10 @@
 class QIODevice;
 
 namespace zamt {
+class RptProgress;
+}
+
+namespace zamt {
 
 class TRptRenderFile {
 public:
@@ -26,6 +30,9 @@ public:
     // Raises AppError when the file cannot be written, and then leaves no
     // file of that name behind.
     virtual void convert(QIODevice& stream, const QString& fileName) = 0;
+    // When set, told of every page before it is converted; its cancel ends
+    // the conversion (RptOutputCancelled) with no file of that name made.
+    RptProgress* Progress = nullptr;
 };
 
 class RptOutputFormats {

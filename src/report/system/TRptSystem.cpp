@@ -144,15 +144,52 @@ void TRptSystem::Execute() {
         SystemFiler.Stream = runStream_.get();
     }
 
-    if (!noGenerate)
-        generate(kind);
+    if (!noGenerate) {
+        WindowScope status(*this, Window::Status);
+        generate(kind, status);
+        // Printing or converting a long report takes longer than making
+        // it: the status window stays and counts the pages output.
+        const bool printsOrConverts = kind == RptOutputKind::Printer ||
+                                      kind == RptOutputKind::NativePrinterFile ||
+                                      kind == RptOutputKind::RenderedFile;
+        if (!Cancelled && printsOrConverts) {
+            outputWithProgress(kind, status);
+            return;
+        }
+        status.free();
+    }
     if (!Cancelled)
         output(kind);
 }
 
-void TRptSystem::generate(RptOutputKind kind) {
+void TRptSystem::outputWithProgress(RptOutputKind kind, WindowScope& status) {
+    RptStatusValues values;
+    values.lines = SystemPrinter.StatusText;
+    values.firstPage = SystemPrinter.FirstPage;
+    values.lastPage = SystemPrinter.LastPage;
+    TRptRenderDevice renderDevice;
+    RptPrinter* printer = validPrinter();
+    RptOutputDevice& device = printer ? static_cast<RptOutputDevice&>(*printer) : renderDevice;
+    values.device = device.deviceName();
+    values.driver = device.driverName();
+    values.port = device.portName();
+    RptProgress progress(SystemPrinter.StatusFormat, std::move(values));
+    progress_ = &progress;
+    struct Current {
+        RptProgress*& progress;
+        ~Current() { progress = nullptr; }
+    } current{progress_};
+    status.run(TOverrideMode::omShow);
+    try {
+        output(kind);
+    } catch (const RptOutputCancelled&) {
+        Cancelled = true; // the renderer has dropped its output
+    }
+    status.free();
+}
+
+void TRptSystem::generate(RptOutputKind kind, WindowScope& status) {
     Cancelled = true; // until generation has run through
-    WindowScope status(*this, Window::Status);
     status.run(TOverrideMode::omCreate);
     {
         RptPrinter* printer = validPrinter();
@@ -231,7 +268,6 @@ void TRptSystem::generate(RptOutputKind kind) {
             out.finish();
         Cancelled = writer.aborted();
     }
-    status.free();
 }
 
 void TRptSystem::configureWriter(TRptStreamWriter& writer, RptOutputDevice& device) {
@@ -341,6 +377,11 @@ void TRptSystem::printStream() {
 }
 
 void TRptSystem::convertToFile() {
+    RenderObject->Progress = progress_;
+    struct ProgressBack {
+        TRptRenderFile* renderer;
+        ~ProgressBack() { renderer->Progress = nullptr; }
+    } progressBack{RenderObject};
     switch (SystemFiler.StreamMode) {
     case TStreamMode::smMemory: {
         // The renderer reads a copy of the filer's memory stream.

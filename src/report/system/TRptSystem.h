@@ -10,6 +10,7 @@
 //
 // The page producer draws every page through the writer and stops as soon
 // as the writer's aborted() turns true (the user pressed Cancel).
+#include "report/stream/RptProgress.h"
 #include "report/system/RptOutputDevice.h"
 #include "report/system/RptOutputKind.h"
 #include "report/system/RptSystemPlatform.h"
@@ -105,6 +106,9 @@ public:
 
     // The writer while pages are generated, else null.
     TRptStreamWriter* writer() const { return writer_; }
+    // While the pages are printed or converted into a file, their progress
+    // (the status window stays open for it), else null.
+    RptProgress* outputProgress() const { return progress_; }
     // Whether the user cancelled the generation in progress.
     bool aborted() const;
     // The printer device, when a printer can be used.
@@ -115,7 +119,8 @@ private:
     class WindowScope;
 
     void runHook(Window window, TOverrideMode mode);
-    void generate(RptOutputKind kind);
+    void generate(RptOutputKind kind, WindowScope& status);
+    void outputWithProgress(RptOutputKind kind, WindowScope& status);
     void configureWriter(TRptStreamWriter& writer, RptOutputDevice& device);
     void output(RptOutputKind kind);
     void convertToFile();
@@ -124,6 +129,7 @@ private:
 
     QObject* windows_[3] = {};
     TRptStreamWriter* writer_ = nullptr;
+    RptProgress* progress_ = nullptr;
     std::unique_ptr<QBuffer> runStream_;
     QString temporaryFile_;
 };

@@ -34,6 +34,7 @@ public:
         renderer.Copies = system.SystemPrinter.Copies;
         renderer.Collate = system.SystemPrinter.Collate;
         renderer.Duplex = system.SystemPrinter.Duplex;
+        renderer.Progress = system.outputProgress();
         if (system.outputKind() == RptOutputKind::NativePrinterFile)
             renderer.OutputFileName = system.OutputFileName;
         renderer.print();
@@ -83,6 +84,8 @@ void rptStatusHook(TRptSystem& system, TOverrideMode mode, QObject*& window) {
             return;
         if (TRptStreamWriter* writer = system.writer())
             form->attach(*writer);
+        else if (RptProgress* progress = system.outputProgress())
+            form->attach(*progress);
         form->CancelButton()->setText(rptTranslate(QStringLiteral("Cancel")));
         form->show();
         break;

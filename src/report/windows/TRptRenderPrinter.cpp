@@ -6,6 +6,7 @@
 #include "report/common/RptTranslate.h"
 #include "report/stream/RptPageRange.h"
 #include "report/stream/RptPaintPage.h"
+#include "report/stream/RptProgress.h"
 #include "report/stream/TRptRenderCanvas.h"
 #include "report/stream/TRptStreamReader.h"
 #include "report/windows/CupsQueue.h"
@@ -162,6 +163,8 @@ void TRptRenderPrinter::printJob(int copies, int repeats) {
                 } else if (!printer.newPage()) {
                     invalidPrinter(device_);
                 }
+                if (Progress)
+                    Progress->page(page);
                 rptPaintPage(reader, page, canvas);
             }
         }

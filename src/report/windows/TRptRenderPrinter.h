@@ -15,6 +15,8 @@
 
 namespace zamt {
 
+class RptProgress;
+
 class TRptPrinterDevice;
 
 class TRptRenderPrinter {
@@ -41,6 +43,9 @@ public:
     int Duplex = 0; // RptDuplex
     // Not empty: the printer's output goes into this file instead.
     QString OutputFileName;
+    // When set, told of every page before it is printed; its cancel ends
+    // the job (RptOutputCancelled), which is then dropped, not printed in part.
+    RptProgress* Progress = nullptr;
 
     // Prints the stream. When the printer makes at most one copy of a job
     // and more were asked for, the stream is printed that many times, one

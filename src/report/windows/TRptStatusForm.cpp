@@ -2,6 +2,7 @@
 
 #include "look/WindowFonts.h"
 #include "platform/HandlerGuard.h"
+#include "report/stream/RptProgress.h"
 #include "report/stream/TRptStreamWriter.h"
 #include "report/system/TRptSystem.h"
 #include "ui_TRptStatusForm.h"
@@ -35,9 +36,10 @@ QPushButton* TRptStatusForm::CancelButton() const {
     return ui->CancelButton;
 }
 
-void TRptStatusForm::attach(TRptStreamWriter& writer) {
+// The label's side of a status text.
+std::function<void(const QString&)> TRptStatusForm::labelSink() {
     QPointer<QLabel> label = ui->StatusLabel;
-    writer.setStatusSink([label](const QString& text) {
+    return [label](const QString& text) {
         if (!label)
             return;
         // %N puts a carriage return; the label breaks lines at line feeds.
@@ -45,7 +47,15 @@ void TRptStatusForm::attach(TRptStreamWriter& writer) {
         shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
         label->setText(shown);
-    });
+    };
+}
+
+void TRptStatusForm::attach(TRptStreamWriter& writer) {
+    writer.setStatusSink(labelSink());
+}
+
+void TRptStatusForm::attach(RptProgress& progress) {
+    progress.setSink(labelSink());
 }
 
 void TRptStatusForm::CancelButtonClick() {
@@ -53,8 +63,12 @@ void TRptStatusForm::CancelButtonClick() {
         ButtonPressed = true;
         return;
     }
-    if (ReportSystem && ReportSystem->writer())
-        ReportSystem->writer()->abort();
+    if (!ReportSystem)
+        return;
+    if (TRptStreamWriter* writer = ReportSystem->writer())
+        writer->abort();
+    else if (RptProgress* progress = ReportSystem->outputProgress())
+        progress->cancel();
 }
 
 void TRptStatusForm::reject() {

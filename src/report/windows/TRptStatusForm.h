@@ -1,8 +1,10 @@
 #pragma once
 // The status window of a report run: counts the pages while they are
-// generated and offers "Cancel", which stops the generation. After "Ok" (a
-// run waiting for the user) the button only closes the wait.
+// generated, and then while they are printed or converted into a file, and
+// offers "Cancel", which stops either. After "Ok" (a run waiting for the
+// user) the button only closes the wait.
 #include <QDialog>
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -14,6 +16,7 @@ class TRptStatusForm;
 
 namespace zamt {
 
+class RptProgress;
 class TRptStreamWriter;
 class TRptSystem;
 
@@ -32,8 +35,10 @@ public:
     DialogCode ButtonResult = Rejected;
     bool ButtonPressed = false;
 
-    // The writer puts its status text into StatusLabel.
+    // The writer, or the output's progress, puts its status text into
+    // StatusLabel.
     void attach(TRptStreamWriter& writer);
+    void attach(RptProgress& progress);
     void CancelButtonClick();
 
 protected:
@@ -41,6 +46,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    std::function<void(const QString&)> labelSink();
+
     std::unique_ptr<Ui::TRptStatusForm> ui;
 };
 

@@ -286,17 +286,23 @@ TEST(SystemRun, MemoryStreamServesThePreviewAndIsDroppedAfterwards) {
     EXPECT_TRUE(run.temp.pageFiles().isEmpty());
 }
 
-// A file format that writes the pages' texts, one a line.
+// A file format that writes the pages' texts, one a line, once all are
+// converted.
 class PageListFormat : public TRptRenderFile {
 public:
     QString displayName() const override { return QStringLiteral("Page list (TXT)"); }
     QString extension() const override { return QStringLiteral(".txt"); }
     void convert(QIODevice& stream, const QString& fileName) override {
+        QByteArray list;
+        int number = 0;
+        for (const std::string& page : pagesOf(stream.readAll())) {
+            if (Progress)
+                Progress->page(++number);
+            list += page + "\n";
+        }
         QFile out(fileName);
-        if (!out.open(QIODevice::WriteOnly))
+        if (!out.open(QIODevice::WriteOnly) || out.write(list) != list.size())
             throw AppError("cannot write");
-        for (const std::string& page : pagesOf(stream.readAll()))
-            out.write((page + "\n").c_str());
     }
 };
 
@@ -366,6 +372,51 @@ TEST(SystemRun, FileFormatConvertsThePageStream) {
         EXPECT_TRUE(run.temp.pageFiles().isEmpty());
     }
     EXPECT_EQ(PageListFormat().filter(), "Page list (TXT)|*.txt");
+}
+
+TEST(SystemRun, TheStatusWindowCountsTheConvertedPagesAndItsCancelDropsTheFile) {
+    const struct {
+        int cancelAt; // 0: not cancelled
+        Steps texts;
+        const char* file;
+    } cases[] = {
+        {0,
+         {"Printing page 1", "Printing page 2", "Printing page 3"},
+         "1:page 1\n2:page 2\n3:page 3\n"},
+        {2, {"Printing page 1", "Printing page 2"}, "previous"},
+    };
+    for (const auto& c : cases) {
+        ReportRun run(3);
+        TempDir out;
+        PageListFormat format;
+        run.chooseFile(out.write("pages.txt", "previous"));
+        const auto chooseFile = run.log.onSetup;
+        run.log.onSetup = [&](TRptSystem& s, TOverrideMode m) {
+            chooseFile(s, m);
+            s.RenderObject = &format;
+        };
+        Steps texts;
+        run.log.onStatus = [&](TRptSystem& s, TOverrideMode m) {
+            RptProgress* progress = s.outputProgress();
+            if (m != TOverrideMode::omShow || !progress)
+                return;
+            progress->setSink([&texts, progress, &c](const QString& text) {
+                texts.push_back(text.toStdString());
+                if (int(texts.size()) == c.cancelAt)
+                    progress->cancel(); // the status window's Cancel
+            });
+        };
+        run.system.Execute();
+        EXPECT_EQ(texts, c.texts);
+        EXPECT_EQ(run.system.Cancelled, c.cancelAt > 0);
+        EXPECT_EQ(readFile(out.file("pages.txt")), c.file);
+        EXPECT_EQ(run.system.outputProgress(), nullptr);
+        EXPECT_EQ(format.Progress, nullptr);
+        EXPECT_EQ(run.log.steps,
+                  join({SetupSteps,
+                        {"status omCreate", "status omShow", "status omShow", "status omFree"}}));
+        EXPECT_TRUE(run.temp.pageFiles().isEmpty());
+    }
 }
 
 TEST(SystemRun, OutputFormatListOffersOnlyActiveFormats) {
