@@ -4,6 +4,7 @@
 #include "app/TForm1.h"
 #include "look/WindowLook.h"
 #include "platform/DecimalSeparator.h"
+#include "platform/MemoryAllocator.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtTranslations.h"
@@ -19,6 +20,7 @@ void startProgram() {
     QApplication::setApplicationName(QStringLiteral("zamt05"));
     // Closing the main window ends the program, whatever else is open.
     QApplication::setQuitOnLastWindowClosed(false);
+    keepFreedMemoryForReuse();
     installWindowLook();
     installQtTranslations();
     initDecimalSeparator();
