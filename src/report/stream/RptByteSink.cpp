@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QFileDevice>
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -24,9 +25,17 @@ static_assert(std::endian::native == std::endian::little);
 RptByteSink::RptByteSink(QIODevice* device)
     : device_(device), base_(device->pos()), buffer_(new char[BufferSize]) {}
 
-// The item does not fit behind what the buffer holds: send the buffer, then
-// keep the item, or write it directly when it is larger than the buffer.
+// The item does not fit behind what the buffer holds: send the buffer, or
+// only what lies before the held bytes, then keep the item, or write it
+// directly when it is larger than the buffer.
 void RptByteSink::putAfterFlush(const void* data, qint64 size) {
+    const qint64 held = heldBytes();
+    if (held > 0 && held <= BufferSize / 2 && held + size <= BufferSize) {
+        sendFront(used_ - held);
+        std::memcpy(buffer_.get() + used_, data, static_cast<size_t>(size));
+        used_ += size;
+        return;
+    }
     flush();
     if (size > BufferSize) {
         writeDevice(static_cast<const char*>(data), size);
@@ -38,13 +47,22 @@ void RptByteSink::putAfterFlush(const void* data, qint64 size) {
     used_ = size;
 }
 
-void RptByteSink::flush() {
-    if (used_ == 0)
-        return;
-    writeDevice(buffer_.get(), used_);
-    flushed_ += used_;
-    used_ = 0;
+qint64 RptByteSink::heldBytes() const {
+    return hold_ >= flushed_ && hold_ < pos() ? pos() - hold_ : 0;
+}
+
+// Sends the first `size` bytes of the buffer and moves the rest to its start.
+void RptByteSink::sendFront(qint64 size) {
+    writeDevice(buffer_.get(), size);
+    std::memmove(buffer_.get(), buffer_.get() + size, static_cast<size_t>(used_ - size));
+    flushed_ += size;
+    used_ -= size;
     deviceEnd_ = std::max(deviceEnd_, flushed_);
+}
+
+void RptByteSink::flush() {
+    if (used_ > 0)
+        sendFront(used_);
 }
 
 void RptByteSink::writeDevice(const char* data, qint64 size) {

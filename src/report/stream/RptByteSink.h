@@ -4,6 +4,11 @@
 // item larger than the buffer goes to the device directly. Fields written
 // earlier can be patched in place, and everything from a position on can be
 // dropped again (a page that turns out to be cancelled).
+//
+// A field that will be patched later can be held: while the bytes from it on
+// take at most half the buffer, a full buffer sends only what lies before it,
+// so the patch stays in memory. Patching on the device costs a flush, two
+// seeks and a write of its own.
 #include <QIODevice>
 #include <cstdint>
 #include <cstring>
@@ -26,6 +31,10 @@ public:
     void putSingle(float value) { put(&value, 4); }
     void putBytes(const char* data, qint64 size) { put(data, size); }
 
+    // Keeps the bytes from `at` on in the buffer while they fit in half of
+    // it; a later holdFrom replaces the position.
+    void holdFrom(qint64 at) { hold_ = at; }
+
     void patchInt16(qint64 at, int16_t value);
     void patchInt32(qint64 at, int32_t value);
 
@@ -47,6 +56,8 @@ private:
         }
     }
     void putAfterFlush(const void* data, qint64 size);
+    qint64 heldBytes() const;
+    void sendFront(qint64 size);
     void patch(qint64 at, const char* bytes, qint64 size);
     void writeDevice(const char* data, qint64 size);
     void seekDevice(qint64 at);
@@ -56,6 +67,7 @@ private:
     qint64 flushed_ = 0;
     qint64 used_ = 0;
     qint64 deviceEnd_ = 0; // furthest position ever written to the device
+    qint64 hold_ = -1;     // see holdFrom; before the buffer when nothing is held
     std::unique_ptr<char[]> buffer_;
 };
 

@@ -160,6 +160,8 @@ void TRptStreamWriter::endPage() {
     if (lastBlock_ != 0)
         out.patchInt32(lastBlock_ + 5, int32_t(pageStart_));
     lastBlock_ = pageStart_;
+    // Its link to the next block is patched when that block is complete.
+    out.holdFrom(lastBlock_ + 5);
     ++pagesOutput_;
 }
 

@@ -3,7 +3,9 @@
 #include "report/stream/RptCodes.h"
 
 #include <QBuffer>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <numeric>
 
 namespace zamt::test {
 namespace {
@@ -410,6 +412,41 @@ TEST(StreamWriter, CollectsBytesIn16KiBAndWritesLargeItemsDirectly) {
     EXPECT_EQ(direct, 1) << "the picture is written once, then referred to";
     EXPECT_GE(buffered, 3);
     EXPECT_NO_THROW(replayAll(device.data()));
+}
+
+TEST(StreamWriter, PatchesPageLinksInTheBufferWhilePagesTakeLessThanHalfOfIt) {
+    // A 4-byte write is a link patched on the device, the one 2-byte write
+    // the page count at the end.
+    const struct {
+        size_t textLength;
+        int pages;
+        int linkWrites;
+    } cases[] = {{1400, 30, 0}, {9000, 5, 4}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.textLength);
+        LoggingBuffer device;
+        device.open(QIODevice::ReadWrite);
+        TRptStreamWriter writer(&device);
+        titleT(writer);
+        const std::string text(c.textLength, 'q');
+        writer.beginJob();
+        for (int page = 0; page < c.pages; ++page) {
+            writer.beginPage();
+            writer.text(1, 1, text);
+            writer.text(1, 2, text);
+            writer.endPage();
+        }
+        writer.endJob();
+        EXPECT_EQ(std::count(device.writes.begin(), device.writes.end(), 4), c.linkWrites);
+        EXPECT_EQ(std::count(device.writes.begin(), device.writes.end(), 2), 1);
+        // Holding a link back still sends at least half a buffer at a time
+        // (but for the last flush and the page count).
+        for (size_t i = 0; c.linkWrites == 0 && i + 2 < device.writes.size(); ++i)
+            EXPECT_GE(device.writes[i], RptByteSink::BufferSize / 2) << "write " << i;
+        std::vector<int> numbers(size_t(c.pages));
+        std::iota(numbers.begin(), numbers.end(), 1);
+        EXPECT_EQ(walkLinks(device.data(), HeaderTSize), numbers);
+    }
 }
 
 TEST(StreamWriter, RaisesStreamWriteErrorWhenAnyWriteFails) {
