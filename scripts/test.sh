@@ -1,36 +1,35 @@
 #!/usr/bin/env bash
-# Sets up and builds zamt05, then runs every test: the code that needs no
-# window under AddressSanitizer and UndefinedBehaviorSanitizer, the fuzzers
-# of the page stream and report project readers for a bounded time, and
-# last the whole test suite (windows on Qt's offscreen platform), ending
-# with ctest's summary.
+# Sets up and builds zamt05, then runs every test, in two builds:
+#  - build-asan (clang): everything that needs no window under
+#    AddressSanitizer and UndefinedBehaviorSanitizer, with the coverage hooks
+#    of libFuzzer, so that the same build runs those tests and then fuzzes the
+#    page stream and report project readers for a bounded time;
+#  - build-tests (g++, as the program is built): the program with every one
+#    of its files compiled on its own, and the whole test suite (windows on
+#    Qt's offscreen platform), ending with ctest's summary.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs="$(nproc)"
 source scripts/setup.sh
 
-# Test builds favour compile time: one translation unit per few sources, no
-# optimisation in the plain build.
-common=(-G Ninja -DCMAKE_BUILD_TYPE=None -DCMAKE_UNITY_BUILD=ON -DZAMT_BENCH=OFF "${zamt_cmake_cache[@]}")
+# Test builds favour compile time: no build type, gold links, the tests a
+# few files per translation unit and not optimised.
+common=(-G Ninja -DCMAKE_BUILD_TYPE=None -DZAMT_BENCH=OFF -DZAMT_TEST_COMPILE_OPTIONS=-O0
+  -DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=gold "${zamt_cmake_cache[@]}")
 
-echo "== Sanitizer build: everything that needs no window =="
-cmake -S . -B build-asan "${common[@]}" -DCMAKE_CXX_FLAGS="-O1 -g1" \
-  -DZAMT_SANITIZE=ON -DZAMT_WIDGETS=OFF -DZAMT_LAYER_CHECKS=OFF >/dev/null
+echo "== Sanitizer build: everything that needs no window, and the fuzzers =="
+CC=clang CXX=clang++ cmake -S . -B build-asan "${common[@]}" -DCMAKE_UNITY_BUILD=ON \
+  -DCMAKE_CXX_FLAGS="-O1 -g1" -DZAMT_SANITIZE=ON -DZAMT_FUZZ=ON -DZAMT_WIDGETS=OFF \
+  -DZAMT_LAYER_CHECKS=OFF >/dev/null
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan -j"$jobs" --output-on-failure --timeout 300
 
 echo "== Fuzzing the page stream and report project readers =="
-CC=clang CXX=clang++ cmake -S . -B build-fuzz "${common[@]}" -DCMAKE_CXX_FLAGS="-O1 -g1" \
-  -DZAMT_FUZZ=ON -DZAMT_WIDGETS=OFF -DZAMT_TESTS=OFF -DZAMT_LAYER_CHECKS=OFF >/dev/null
-cmake --build build-fuzz -j"$jobs"
-bash fuzz/run.sh build-fuzz "${ZAMT_FUZZ_SECONDS:-60}"
+bash fuzz/run.sh build-asan "${ZAMT_FUZZ_SECONDS:-60}"
 
-echo "== The program as the run command builds it (one file at a time) =="
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release "${zamt_cmake_cache[@]}" >/dev/null
-cmake --build build -j"$jobs" --target zamt05
-
-echo "== All tests =="
-cmake -S . -B build-tests "${common[@]}" -DCMAKE_CXX_FLAGS="-O0" >/dev/null
+echo "== The program, one file at a time, and all tests =="
+cmake -S . -B build-tests "${common[@]}" -DCMAKE_UNITY_BUILD=OFF -DZAMT_UNITY_TESTS=ON \
+  -DCMAKE_CXX_FLAGS="-O0" >/dev/null
 cmake --build build-tests -j"$jobs"
 ctest --test-dir build-tests -j"$jobs" --output-on-failure --timeout 300
