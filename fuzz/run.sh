@@ -1,7 +1,8 @@
 #!/bin/sh
 # run.sh BUILD_DIR SECONDS
 # Fuzzes the page stream reader and the report project reader, each on a
-# copy of its seed corpus, sharing SECONDS between them (half each).
+# copy of its seed corpus, for half of SECONDS each: side by side when the
+# machine has a core for each, else one after the other.
 # Exits non-zero on any finding (crash, sanitizer report, leak, hang, runaway
 # memory); the input that caused it is kept in BUILD_DIR/fuzz-findings.
 set -eu
@@ -26,28 +27,51 @@ trap 'rm -rf "$work"' EXIT INT TERM
 findings="$build/fuzz-findings"
 mkdir -p "$findings"
 export QT_QPA_PLATFORM=offscreen
-for target in $targets; do
+
+# fuzz TARGET: runs one fuzzer; libFuzzer's progress goes to its log and
+# its exit status to TARGET.status in the work folder.
+fuzz() {
+    target=$1
     mkdir "$work/$target"
     cp "$here/corpus/$target/"* "$work/$target/"
-    # libFuzzer's progress goes to a log; its summary (or the finding) is shown.
-    log="$build/fuzz-$target.log"
     dict=""
     [ ! -f "$here/$target.dict" ] || dict="-dict=$here/$target.dict"
-    echo "-- fuzz_$target, $share s"
+    status=0
     # shellcheck disable=SC2086 # $dict is empty or one word
-    if "$build/fuzz/fuzz_$target" "$work/$target" $dict \
+    "$build/fuzz/fuzz_$target" "$work/$target" $dict \
         -max_total_time="$share" \
         -timeout=10 \
         -rss_limit_mb=2048 \
         -malloc_limit_mb=512 \
         -max_len=65536 \
         -print_final_stats=1 \
-        -artifact_prefix="$findings/$target-" >"$log" 2>&1; then
+        -artifact_prefix="$findings/$target-" >"$build/fuzz-$target.log" 2>&1 || status=$?
+    echo "$status" >"$work/$target.status"
+}
+
+if [ "$(nproc)" -ge 2 ]; then
+    for target in $targets; do
+        fuzz "$target" &
+    done
+    wait
+else
+    for target in $targets; do
+        fuzz "$target"
+    done
+fi
+
+# The summary of each fuzzer, or the finding.
+failed=0
+for target in $targets; do
+    log="$build/fuzz-$target.log"
+    status=$(cat "$work/$target.status")
+    echo "-- fuzz_$target, $share s"
+    if [ "$status" -eq 0 ]; then
         tail -n 14 "$log"
     else
-        status=$?
         tail -n 80 "$log"
         echo "$0: fuzz_$target found a fault; the input is in $findings (full log: $log)" >&2
-        exit "$status"
+        failed=$status
     fi
 done
+exit "$failed"

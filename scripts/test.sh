@@ -12,12 +12,16 @@ cd "$(dirname "$0")/.."
 jobs="$(nproc)"
 source scripts/setup.sh
 
+# phase TITLE: a heading with the seconds since the command started.
+phase() { echo "== $1 (at ${SECONDS} s) =="; }
+
 # Test builds favour compile time: no build type, gold links, the tests a
-# few files per translation unit and not optimised.
+# few files per translation unit, not optimised, and in the build with
+# windows with their shared headers precompiled.
 common=(-G Ninja -DCMAKE_BUILD_TYPE=None -DZAMT_BENCH=OFF -DZAMT_TEST_COMPILE_OPTIONS=-O0
   -DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=gold "${zamt_cmake_cache[@]}")
 
-echo "== Sanitizer build: everything that needs no window, and the fuzzers =="
+phase "Sanitizer build: everything that needs no window, and the fuzzers"
 CC=clang CXX=clang++ cmake -S . -B build-asan "${common[@]}" -DCMAKE_UNITY_BUILD=ON \
   -DCMAKE_CXX_FLAGS="-O1 -g1" -DZAMT_SANITIZE=ON -DZAMT_FUZZ=ON -DZAMT_WIDGETS=OFF \
   -DZAMT_LAYER_CHECKS=OFF >/dev/null
@@ -25,11 +29,12 @@ cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan -j"$jobs" --output-on-failure --timeout 300
 
-echo "== Fuzzing the page stream and report project readers =="
+phase "Fuzzing the page stream and report project readers"
 bash fuzz/run.sh build-asan "${ZAMT_FUZZ_SECONDS:-60}"
 
-echo "== The program, one file at a time, and all tests =="
+phase "The program, one file at a time, and all tests"
 cmake -S . -B build-tests "${common[@]}" -DCMAKE_UNITY_BUILD=OFF -DZAMT_UNITY_TESTS=ON \
-  -DCMAKE_CXX_FLAGS="-O0" >/dev/null
+  -DZAMT_TEST_PCH=ON -DCMAKE_CXX_FLAGS="-O0" >/dev/null
 cmake --build build-tests -j"$jobs"
 ctest --test-dir build-tests -j"$jobs" --output-on-failure --timeout 300
+phase "Done"
