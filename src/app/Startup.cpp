@@ -4,6 +4,7 @@
 #include "app/TForm1.h"
 #include "look/WindowLook.h"
 #include "platform/DecimalSeparator.h"
+#include "platform/InstanceTempFolder.h"
 #include "platform/MemoryAllocator.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtMessageBoxes.h"
@@ -21,6 +22,10 @@ void startProgram() {
     // Closing the main window ends the program, whatever else is open.
     QApplication::setQuitOnLastWindowClosed(false);
     keepFreedMemoryForReuse();
+    // Page files of instances that were killed go; this instance's own
+    // folder goes when the application object does.
+    removeAbandonedTempFolders();
+    qAddPostRoutine(releaseInstanceTempFolder);
     installWindowLook();
     installQtTranslations();
     initDecimalSeparator();

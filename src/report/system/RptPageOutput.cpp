@@ -3,6 +3,7 @@
 #include "platform/AppError.h"
 #include "platform/FileFailure.h"
 #include "platform/FileReplacement.h"
+#include "platform/InstanceTempFolder.h"
 #include "report/common/RptTranslate.h"
 
 #include <QDir>
@@ -15,11 +16,17 @@ RptPageOutput::RptPageOutput() = default;
 RptPageOutput::~RptPageOutput() = default;
 
 void RptPageOutput::openTemporary() {
-    auto file = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/RPTXXXXXX"));
+    const InstanceTempFolder folder = instanceTempFolder();
+    const auto cannotCreate = [&](const QString& reason) {
+        return AppError(rptTranslate(QStringLiteral("Cannot create a page file in %1: %2"))
+                            .arg(QDir::toNativeSeparators(folder.path), reason));
+    };
+    if (!folder.error.isEmpty())
+        throw cannotCreate(folder.error);
+    auto file = std::make_unique<QTemporaryFile>(folder.path + QStringLiteral("/RPTXXXXXX"));
     file->setAutoRemove(false);
     if (!file->open())
-        throw AppError(rptTranslate(QStringLiteral("Cannot create a page file in %1: %2"))
-                           .arg(QDir::toNativeSeparators(QDir::tempPath()), file->errorString()));
+        throw cannotCreate(file->errorString());
     fileName_ = file->fileName();
     device_ = file.get();
     temporary_ = std::move(file);

@@ -1,6 +1,6 @@
 #pragma once
 // Where the writer of one report run puts the page stream: a temporary page
-// file "RPT…" in the user's temporary folder, a file the user named, or a
+// file "RPT…" in this instance's temporary folder, a file the user named, or a
 // stream given by the caller. A named file is replaced only when generation
 // has succeeded, so a failed or cancelled run leaves no half-written file
 // under that name.

@@ -100,7 +100,7 @@ TEST(PreviewRun, APageFileThatCannotBeOpenedEndsTheRun) {
         QFile::remove(run.system.SystemFiler.FileName);
     };
     const std::string error = errorOf([&] { run.system.Execute(); });
-    EXPECT_EQ(error.rfind("Cannot open file \"" + run.temp.path().toStdString() + "/RPT", 0), 0u)
+    EXPECT_EQ(error.rfind("Cannot open file \"" + instanceFolderIn(run.temp.path()) + "/RPT", 0), 0u)
         << error;
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     for (QWidget* w : QApplication::topLevelWidgets())

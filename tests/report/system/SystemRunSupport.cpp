@@ -5,7 +5,11 @@
 #include "report/stream/TRptStreamWriter.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
+
+#include <unistd.h>
 
 namespace zamt::test {
 
@@ -47,8 +51,23 @@ PrivateTempFolder::~PrivateTempFolder() {
         qunsetenv("TMPDIR");
 }
 
-QStringList PrivateTempFolder::pageFiles() const {
-    return QDir(dir_.path()).entryList({QStringLiteral("RPT*")}, QDir::Files | QDir::Hidden);
+QStringList PrivateTempFolder::pageFiles() const { return pageFilesUnder(dir_.path()); }
+
+std::string instanceFolderIn(const QString& temp) {
+    return QStringLiteral("%1/zamt05-%2/%3")
+        .arg(temp)
+        .arg(::getuid())
+        .arg(QCoreApplication::applicationPid())
+        .toStdString();
+}
+
+QStringList pageFilesUnder(const QString& folder) {
+    QStringList files;
+    QDirIterator it(folder, {QStringLiteral("RPT*")}, QDir::Files | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << QDir(folder).relativeFilePath(it.next());
+    return files;
 }
 
 namespace {

@@ -30,7 +30,7 @@ public:
     PrivateTempFolder();
     ~PrivateTempFolder();
     QString path() const { return dir_.path(); }
-    // Names of the "RPT…" files in the folder.
+    // The "RPT…" files in the folder and its subfolders, relative to it.
     QStringList pageFiles() const;
 
 private:
@@ -38,6 +38,13 @@ private:
     QByteArray previous_;
     bool hadPrevious_;
 };
+
+// Where this test process's page files go under a temporary folder:
+// "<temp>/zamt05-<user id>/<process id>".
+std::string instanceFolderIn(const QString& temp);
+
+// The "RPT…" files under a folder, relative to it.
+QStringList pageFilesUnder(const QString& folder);
 
 // The page numbers and first texts of a page stream, read back with the
 // project's reader: "1:page 1", ...

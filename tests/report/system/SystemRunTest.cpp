@@ -85,7 +85,8 @@ TEST(SystemRun, RunsSetupStatusAndPreviewInOrderAndRemovesThePageFile) {
     EXPECT_FALSE(run.system.Cancelled);
     EXPECT_EQ(run.log.steps, join({SetupSteps, StatusSteps, PreviewSteps}));
     EXPECT_TRUE(QFileInfo(run.previewedFile).fileName().startsWith("RPT"));
-    EXPECT_EQ(QFileInfo(run.previewedFile).absolutePath(), QDir(run.temp.path()).absolutePath());
+    EXPECT_EQ(QFileInfo(run.previewedFile).absolutePath().toStdString(),
+              instanceFolderIn(run.temp.path()));
     EXPECT_EQ(pagesOf(run.previewed), (Steps{"1:page 1", "2:page 2", "3:page 3"}));
     EXPECT_TRUE(run.temp.pageFiles().isEmpty()) << run.temp.pageFiles().join(' ').toStdString();
 }
@@ -271,9 +272,9 @@ TEST(SystemRun, PageFileOnAFullDiskFailsCleanly) {
     log.attach(system);
     const std::string error = errorOf([&] { system.Execute(); });
     qputenv("TMPDIR", previous);
-    EXPECT_EQ(error.rfind("Cannot write file \"" + disk.path().toStdString() + "/RPT", 0), 0u)
+    EXPECT_EQ(error.rfind("Cannot write file \"" + instanceFolderIn(disk.path()) + "/RPT", 0), 0u)
         << error;
-    EXPECT_TRUE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    EXPECT_TRUE(pageFilesUnder(disk.path()).isEmpty());
     EXPECT_EQ(std::count(log.steps.begin(), log.steps.end(), "preview omCreate"), 0);
 }
 
