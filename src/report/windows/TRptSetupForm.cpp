@@ -363,9 +363,10 @@ void TRptSetupForm::storeInRenderer() {
     if (ui->SelectionRB->isChecked())
         r.Selection = toCp1251(ui->SelectionED->text());
     if (ui->PagesRB->isChecked()) {
-        const int from = integerOf(ui->FromED->text());
+        // From is stored even when To then turns out not to be a number.
+        r.FirstPage = integerOf(ui->FromED->text());
         const int to = integerOf(ui->ToED->text());
-        const RptPrintRange range = rptPrintRange(from, to, r.pageCount());
+        const RptPrintRange range = rptPrintRange(r.FirstPage, to, r.pageCount());
         r.FirstPage = range.first;
         r.LastPage = range.last;
     }
