@@ -6,16 +6,19 @@
 #include "platform/AppError.h"
 #include "platform/CodePage.h"
 #include "platform/HandlerGuard.h"
+#include "platform/MessageBoxes.h"
 #include "report/common/RptTranslate.h"
+#include "report/system/RptPrintRange.h"
 #include "report/system/TRptSystem.h"
 #include "report/windows/TRptPrinterDevice.h"
 #include "report/windows/TRptRenderPrinter.h"
 #include "ui_TRptSetupForm.h"
 
-#include <QShowEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QShowEvent>
 #include <QStyle>
+#include <optional>
 
 namespace zamt {
 namespace {
@@ -37,14 +40,18 @@ void pageListKey(char& key) {
     digitsOnly(key);
 }
 
-// A whole number as the runtime's conversion reads it, or the conversion
-// error "'%s' is not a valid integer value".
-int integerOf(const QString& text) {
+// A whole number as the runtime's conversion reads it; none for other text.
+std::optional<int> wholeNumber(const QString& text) {
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
-    if (!ok)
-        throw AppError(rptTranslate(QStringLiteral("'%1' is not a valid integer value")).arg(text));
-    return value;
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+// A whole number, or the conversion error "'%s' is not a valid integer value".
+int integerOf(const QString& text) {
+    if (const std::optional<int> value = wholeNumber(text))
+        return *value;
+    throw AppError(rptTranslate(QStringLiteral("'%1' is not a valid integer value")).arg(text));
 }
 
 bool validPrinter() {
@@ -318,6 +325,10 @@ void TRptSetupForm::SetupBBClick() {
 // --------------------------------------------------------------- storing
 
 void TRptSetupForm::bbtnOKClick() {
+    // A page range without a page to print is refused before anything is
+    // stored, and the window stays open with the range as typed.
+    if (PreviewSetup && RenderPrinter && refusesPageRange())
+        return;
     // The result is OK from the press on, also when a value cannot be stored.
     struct Close {
         QDialog* dialog;
@@ -330,6 +341,20 @@ void TRptSetupForm::bbtnOKClick() {
     storeOptions();
 }
 
+bool TRptSetupForm::refusesPageRange() {
+    if (!ui->PagesRB->isChecked())
+        return false;
+    const std::optional<int> from = wholeNumber(ui->FromED->text());
+    const std::optional<int> to = wholeNumber(ui->ToED->text());
+    if (!from || !to)
+        return false; // storing tells of the text that is not a number
+    const RptPrintRange range = rptPrintRange(*from, *to, RenderPrinter->pageCount());
+    if (range.refusal.isEmpty())
+        return false;
+    showMessage(range.refusal);
+    return true;
+}
+
 void TRptSetupForm::storeInRenderer() {
     TRptRenderPrinter& r = *RenderPrinter;
     r.FirstPage = 1;
@@ -338,8 +363,12 @@ void TRptSetupForm::storeInRenderer() {
     if (ui->SelectionRB->isChecked())
         r.Selection = toCp1251(ui->SelectionED->text());
     if (ui->PagesRB->isChecked()) {
+        // From is stored even when To then turns out not to be a number.
         r.FirstPage = integerOf(ui->FromED->text());
-        r.LastPage = integerOf(ui->ToED->text());
+        const int to = integerOf(ui->ToED->text());
+        const RptPrintRange range = rptPrintRange(r.FirstPage, to, r.pageCount());
+        r.FirstPage = range.first;
+        r.LastPage = range.last;
     }
     const TSystemSetups setups = ReportSystem ? ReportSystem->SystemSetups : TSystemSetups::all();
     bool ok = false;

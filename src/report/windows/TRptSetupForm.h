@@ -65,6 +65,8 @@ private:
     const RptOutputFormat& chosenFormat() const;
     void showDestinations(bool validPrinter);
     void limitOptions(bool validPrinter);
+    // Tells why the typed page range prints nothing; false when it prints.
+    bool refusesPageRange();
     void storeInRenderer();
     void storeInSystem();
     void storeOptions();

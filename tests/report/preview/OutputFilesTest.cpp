@@ -1,10 +1,12 @@
 // The files the program writes for the user, writer by writer: a folder
 // that refuses new files refuses every one of them with the same message
 // naming the file and keeps nothing; a new file gets the user's umask and a
-// replaced one keeps its mode.
+// replaced one keeps its mode (the passport record's too).
 #include "../system/SystemRunSupport.h"
 #include "../windows/PrintingSupport.h"
+#include "calc/Measurement.h"
 #include "platform/HandlerGuard.h"
+#include "records/PassportWriter.h"
 #include "report/pdf/TRptRenderPDF.h"
 #include "report/preview/TRptPreviewForm.h"
 #include "report/windows/ReportWindows.h"
@@ -150,6 +152,20 @@ protected:
         };
     }
 
+    // The passport record as "записываем?" writes it; its refusals have
+    // words of their own, so it is not among writers().
+    Writer recordWriter() {
+        return {"passport record", ".txt", false, false, [this](const QString& t) {
+                    services.dialogs.answers.push_back(t);
+                    OpenFileRequest dialog = passportDialogRequest(dir.path());
+                    Measurement state;
+                    state.K_g = 1.0;
+                    runGuarded([&] { writePassportRecord(nullptr, dialog, state); });
+                    const QString told = shown();
+                    return told.startsWith(QStringLiteral("Уже записано")) ? QString() : told;
+                }};
+    }
+
     std::unique_ptr<CupsServer> cups;
     bool printer = false; // a CUPS server of the test's own needs root
     std::unique_ptr<RptSystemPlatform> previous;
@@ -176,27 +192,36 @@ TEST_F(OutputFiles, AFolderWithoutWriteBitsRefusesEveryWriterInTheSameWords) {
 }
 
 TEST_F(OutputFiles, ANewFileGetsTheUmaskAndAReplacedFileKeepsItsMode) {
-    const Umask mask(022);
-    for (const Writer& writer : writers()) {
-        if (writer.needsPrinter && !printer)
-            continue;
-        const QString created = dir.file(QStringLiteral("new") + writer.extension);
-        EXPECT_EQ(writer.write(created), QString()) << writer.what;
-        struct stat st {};
-        ASSERT_EQ(::stat(local(created).c_str(), &st), 0) << writer.what;
-        EXPECT_EQ(st.st_mode & 07777, 0644u) << writer.what;
-        EXPECT_GT(st.st_size, 0) << writer.what;
+    std::vector<Writer> all = writers();
+    all.push_back(recordWriter());
+    for (const mode_t umask : {mode_t(022), mode_t(027)}) {
+        const Umask mask(umask);
+        const mode_t expected = 0666 & ~umask;
+        for (const Writer& writer : all) {
+            if (writer.needsPrinter && !printer)
+                continue;
+            const QString created = dir.file(QStringLiteral("new") + writer.extension);
+            EXPECT_EQ(writer.write(created), QString()) << writer.what;
+            struct stat st {};
+            ASSERT_EQ(::stat(local(created).c_str(), &st), 0) << writer.what;
+            EXPECT_EQ(st.st_mode & 07777, expected)
+                << writer.what << " under umask 0" << std::oct << umask;
+            EXPECT_GT(st.st_size, 0) << writer.what;
 
-        const QString replaced = dir.write(QStringLiteral("old") + writer.extension, "an older");
-        ASSERT_EQ(::chmod(local(replaced).c_str(), 0640), 0);
-        EXPECT_EQ(writer.write(replaced), QString()) << writer.what;
-        ASSERT_EQ(::stat(local(replaced).c_str(), &st), 0) << writer.what;
-        EXPECT_EQ(st.st_mode & 07777, 0640u) << writer.what;
-        EXPECT_NE(readFile(replaced), "an older") << writer.what;
-        QFile::remove(created);
-        QFile::remove(replaced);
-        EXPECT_EQ(entries(dir.path()).filter(QRegularExpression("^\\.?(new|old)")), QStringList{})
-            << writer.what << ": a temporary file stayed";
+            const QString replaced =
+                dir.write(QStringLiteral("old") + writer.extension, "an older");
+            ASSERT_EQ(::chmod(local(replaced).c_str(), 0640), 0);
+            EXPECT_EQ(writer.write(replaced), QString()) << writer.what;
+            ASSERT_EQ(::stat(local(replaced).c_str(), &st), 0) << writer.what;
+            EXPECT_EQ(st.st_mode & 07777, 0640u)
+                << writer.what << " under umask 0" << std::oct << umask;
+            EXPECT_NE(readFile(replaced), "an older") << writer.what;
+            QFile::remove(created);
+            QFile::remove(replaced);
+            EXPECT_EQ(entries(dir.path()).filter(QRegularExpression("^\\.?(new|old)")),
+                      QStringList{})
+                << writer.what << ": a temporary file stayed";
+        }
     }
     if (!printer)
         GTEST_SKIP() << "the printer's output was not tried: " << cups->why().toStdString();

@@ -1,6 +1,7 @@
 // Print from the preview window on a CUPS PDF queue of the test's own: the
 // set-up window in print-from-preview mode, then the stream on the printer.
 #include "../windows/PrintingSupport.h"
+#include "platform/MessageBoxes.h"
 #include "report/preview/TRptPreviewForm.h"
 #include "report/system/TRptSystem.h"
 #include "report/windows/TRptPrinterDevice.h"
@@ -14,6 +15,7 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTimer>
+#include <cstring>
 
 namespace zamt::test {
 namespace {
@@ -124,6 +126,68 @@ TEST_F(PreviewPrint, OnlyThePagesChosenArePrinted) {
     text = CupsServer::pdfText(cups->jobDocuments().value(1));
     EXPECT_TRUE(text.contains("page 1") && text.contains("page 3") && !text.contains("page 2"))
         << text.toStdString();
+}
+
+TEST_F(PreviewPrint, ARangeWithoutAPageOfTheReportIsRefusedAndTheWindowKeepsIt) {
+    struct Case {
+        const char* from;
+        const char* to;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"12", "2", "The page range From 12 To 2 is empty: From is above To."},
+        {"4", "9", "The report has pages 1 to 3; the range From 4 To 9 has none of them."},
+        {"0", "0", "The report has pages 1 to 3; the range From 0 To 0 has none of them."},
+    };
+    for (const Case& c : cases) {
+        services->boxes.shown.clear();
+        EXPECT_TRUE(print([&](QWidget* setup) {
+            child<QRadioButton>(setup, "PagesRB")->click();
+            child<QLineEdit>(setup, "FromED")->setText(c.from);
+            child<QLineEdit>(setup, "ToED")->setText(c.to);
+            ok(setup);
+            EXPECT_TRUE(setup->isVisible()) << c.from << "-" << c.to;
+            EXPECT_EQ(QApplication::activeModalWidget(), setup);
+            EXPECT_EQ(child<QLineEdit>(setup, "FromED")->text(), c.from);
+            EXPECT_EQ(child<QLineEdit>(setup, "ToED")->text(), c.to);
+            EXPECT_TRUE(child<QRadioButton>(setup, "PagesRB")->isChecked());
+            child<QPushButton>(setup, "CancelBB")->click();
+        }));
+        ASSERT_EQ(services->boxes.shown.size(), 1u) << c.from << "-" << c.to;
+        EXPECT_EQ(services->boxes.shown[0].kind, BoxKind::Plain);
+        EXPECT_EQ(services->boxes.shown[0].text, c.message);
+    }
+    EXPECT_TRUE(cups->jobTitles().isEmpty());
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(PreviewPrint, ARangePartlyOutsideTheReportPrintsItsPagesInside) {
+    const struct {
+        const char* from;
+        const char* to;
+        const char* printed;
+        const char* left;
+    } cases[] = {{"2", "99", "23", "1"}, {"0", "1", "1", "23"}};
+    int job = 0;
+    for (const auto& c : cases) {
+        EXPECT_TRUE(print([&](QWidget* setup) {
+            child<QRadioButton>(setup, "PagesRB")->click();
+            child<QLineEdit>(setup, "FromED")->setText(c.from);
+            child<QLineEdit>(setup, "ToED")->setText(c.to);
+            ok(setup);
+        }));
+        EXPECT_TRUE(services->boxes.shown.empty());
+        const QStringList pdfs = cups->waitForPdfs(job + 1);
+        ASSERT_EQ(pdfs.size(), job + 1);
+        const QString text = CupsServer::pdfText(cups->jobDocuments().value(job));
+        EXPECT_EQ(CupsServer::pdfPages(cups->jobDocuments().value(job)),
+                  int(std::strlen(c.printed)));
+        for (const char* page = c.printed; *page; ++page)
+            EXPECT_TRUE(text.contains(QStringLiteral("page ") + *page)) << text.toStdString();
+        for (const char* page = c.left; *page; ++page)
+            EXPECT_FALSE(text.contains(QStringLiteral("page ") + *page)) << text.toStdString();
+        ++job;
+    }
 }
 
 TEST_F(PreviewPrint, WithoutThePreviewSetupTheStreamGoesStraightToThePrinter) {
