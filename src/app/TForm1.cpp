@@ -9,6 +9,7 @@
 #include "platform/HandlerGuard.h"
 #include "platform/HelpEngine.h"
 #include "report/run/RptReportRun.h"
+#include "report/system/TRptSystem.h"
 #include "ui_TForm1.h"
 
 #include <QApplication>
@@ -74,7 +75,11 @@ void TForm1::btRunClick() { RptProject1.execute(rptRunReport); }
 
 void TForm1::closeEvent(QCloseEvent* event) {
     // Closing the main window ends the program; nothing is asked or saved.
+    // A report run in progress is cancelled, so that it leaves no output;
+    // quitting ends the set-up, status and preview windows' loops, and the
+    // run then unwinds through its usual clean-up before the program ends.
     event->accept();
+    TRptSystem::cancelRunning();
     QApplication::quit();
 }
 
