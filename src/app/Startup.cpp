@@ -23,9 +23,8 @@ void startProgram() {
     QApplication::setQuitOnLastWindowClosed(false);
     keepFreedMemoryForReuse();
     // Page files of instances that were killed go; this instance's own
-    // folder goes when the application object does.
+    // folder goes when the program ends (runProgram).
     removeAbandonedTempFolders();
-    qAddPostRoutine(releaseInstanceTempFolder);
     installWindowLook();
     installQtTranslations();
     initDecimalSeparator();

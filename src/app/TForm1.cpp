@@ -9,6 +9,7 @@
 #include "platform/HandlerGuard.h"
 #include "platform/HelpEngine.h"
 #include "report/run/RptReportRun.h"
+#include "report/system/TRptSystem.h"
 #include "ui_TForm1.h"
 
 #include <QApplication>
@@ -74,8 +75,14 @@ void TForm1::btRunClick() { RptProject1.execute(rptRunReport); }
 
 void TForm1::closeEvent(QCloseEvent* event) {
     // Closing the main window ends the program; nothing is asked or saved.
+    // A report run in progress is cancelled, so that it leaves no output;
+    // exit() ends the set-up, status and preview windows' loops, and the run
+    // then unwinds through its usual clean-up before the program ends.
+    // Not quit(): that first asks every window to close, and the status
+    // window refuses while its run lasts.
     event->accept();
-    QApplication::quit();
+    TRptSystem::cancelRunning();
+    QApplication::exit(0);
 }
 
 // Panel1 fills the client area above the button bar Panel2, which keeps to

@@ -1,14 +1,10 @@
 // zamt05: computes the correction coefficient K of a single-path ultrasonic
 // flowmeter from the pipe's geometry and the water's hydraulic conditions.
-#include "app/CreateForms.h"
-#include "app/Startup.h"
+#include "app/Program.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    zamt::startProgram();
-    const int status = QApplication::exec();
-    zamt::destroyForms();
-    return status;
+    return zamt::runProgram();
 }

@@ -37,6 +37,7 @@ public:
     // The page stream to show: a file, opened for reading when the window
     // starts, or else a stream that stays the caller's (seekable, readable).
     void setInputFileName(const QString& name) { inputFileName_ = name; }
+    const QString& inputFileName() const { return inputFileName_; }
     void setInputStream(QIODevice* stream) { inputStream_ = stream; }
 
     // Opens the input, shows page 1 and calls the report system's

@@ -54,6 +54,20 @@ bool TRptSystem::aborted() const {
     return writer_ && writer_->aborted();
 }
 
+TRptSystem* TRptSystem::running_ = nullptr;
+
+void TRptSystem::cancel() {
+    if (writer_)
+        writer_->abort();
+    else if (progress_)
+        progress_->cancel();
+}
+
+void TRptSystem::cancelRunning() {
+    for (TRptSystem* run = running_; run; run = run->previous_)
+        run->cancel();
+}
+
 void TRptSystem::configureForRun(const RunValues& values) {
     DefaultDest = TReportDest::rdPreview;
     TitleSetup = QStringLiteral("Output Options");
@@ -112,11 +126,16 @@ void TRptSystem::runHook(Window window, TOverrideMode mode) {
 void TRptSystem::Execute() {
     ReportDest = DefaultDest;
     Cancelled = false;
+    previous_ = running_;
+    running_ = this;
     // The run's memory stream and its temporary page file go, however the
     // run ends.
     struct CleanUp {
         TRptSystem& system;
-        ~CleanUp() { system.cleanUp(); }
+        ~CleanUp() {
+            system.cleanUp();
+            running_ = system.previous_;
+        }
     } cleanUp{*this};
 
     if (SystemSetups.contains(TSystemSetup::ssAllowSetup)) {

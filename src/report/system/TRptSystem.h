@@ -111,6 +111,11 @@ public:
     RptProgress* outputProgress() const { return progress_; }
     // Whether the user cancelled the generation in progress.
     bool aborted() const;
+    // Cancels the generation or the output in progress, as the status
+    // window's "Cancel" does; the run then ends as cancelled.
+    void cancel();
+    // Cancels every run that is executing now: the program is ending.
+    static void cancelRunning();
     // The printer device, when a printer can be used.
     RptPrinter* validPrinter() const;
 
@@ -132,6 +137,9 @@ private:
     RptProgress* progress_ = nullptr;
     std::unique_ptr<QBuffer> runStream_;
     QString temporaryFile_;
+    // The runs executing now, innermost first, linked through previous_.
+    static TRptSystem* running_;
+    TRptSystem* previous_ = nullptr;
 };
 
 } // namespace zamt

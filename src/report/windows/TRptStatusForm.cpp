@@ -63,12 +63,8 @@ void TRptStatusForm::CancelButtonClick() {
         ButtonPressed = true;
         return;
     }
-    if (!ReportSystem)
-        return;
-    if (TRptStreamWriter* writer = ReportSystem->writer())
-        writer->abort();
-    else if (RptProgress* progress = ReportSystem->outputProgress())
-        progress->cancel();
+    if (ReportSystem)
+        ReportSystem->cancel();
 }
 
 void TRptStatusForm::reject() {

@@ -1,0 +1,42 @@
+#include "app/Program.h"
+
+#include "app/CreateForms.h"
+#include "app/Startup.h"
+#include "app/TForm1.h"
+#include "look/Forms.h"
+#include "platform/AppError.h"
+#include "platform/EndingSignals.h"
+#include "platform/InstanceTempFolder.h"
+
+#include <QApplication>
+#include <optional>
+
+namespace zamt {
+
+int runProgram(const std::function<void()>& started) {
+    // Watched before the windows exist, so that no signal finds the default
+    // action and ends the program without its clean-up. Without a pipe the
+    // program still runs, and a signal ends it as it would any program.
+    std::optional<EndingSignals> ending;
+    try {
+        ending.emplace();
+        QObject::connect(&*ending, &EndingSignals::arrived, [] {
+            if (!Form1 || !Form1->close())
+                QApplication::exit(0);
+        });
+    } catch (const AppError& error) {
+        qWarning("%s", qPrintable(error.message()));
+    }
+    startProgram();
+    if (started)
+        started();
+    const int status = QApplication::exec();
+    destroyForms();
+    // An ending by a signal leaves no application object behind to do it.
+    releaseInstanceTempFolder();
+    if (ending)
+        ending->endAsReceived();
+    return status;
+}
+
+} // namespace zamt

@@ -1,0 +1,14 @@
+#pragma once
+// The program from start to end, once the application object exists: the
+// start-up, the event loop until the main window closes, the windows
+// destroyed. An ending signal closes the main window as the user would;
+// after the clean-up the program ends by that signal.
+#include <functional>
+
+namespace zamt {
+
+// `started` runs after the start-up, before the event loop (a test driver
+// puts its services in). Returns the event loop's exit status.
+int runProgram(const std::function<void()>& started = {});
+
+} // namespace zamt
