@@ -7,6 +7,7 @@
 //   ready <page file>   the preview shows the report from that page file
 //   finished            the run is over, the main window is in front
 //   box <text>          a message box came up (and was answered)
+//   page <n>            after "next" on stdin: the preview went on to page n
 // Usage: program_driver [--lines N] [--output FILE.rps|FILE.pdf]
 // The working folder holds Project1.rpj; the page file goes into Qt's
 // temporary folder ($TMPDIR).
@@ -26,9 +27,11 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <cstdio>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -124,6 +127,21 @@ private:
     bool running_ = false;
 };
 
+// "next" pages the preview on and says the page it shows.
+void command(QSocketNotifier* input) {
+    char buffer[64];
+    const ssize_t got = ::read(STDIN_FILENO, buffer, sizeof buffer);
+    if (got <= 0) {
+        input->setEnabled(false);
+        return;
+    }
+    auto* preview = qobject_cast<TRptPreviewForm*>(QApplication::activeModalWidget());
+    if (!preview || !QByteArray(buffer, int(got)).startsWith("next"))
+        return;
+    preview->actnPage_NextExecute();
+    say(QStringLiteral("page ") + child<QLineEdit>(preview, "PageEdit")->text());
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -138,6 +156,8 @@ int main(int argc, char** argv) {
         services->boxes.onShow = [](const MessageBox& box) { say("box " + box.text); };
         services->dialogs.answers.push_back(writeText(options.lines));
         watcher = std::make_unique<Watcher>(options);
+        auto* input = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, qApp);
+        QObject::connect(input, &QSocketNotifier::activated, [input] { command(input); });
         QTimer::singleShot(0, [] {
             child<QAction>(Form1, "thten1")->trigger();
             child<QPushButton>(Form1, "Button1")->click();
