@@ -6,14 +6,16 @@
 #include "look/Forms.h"
 #include "platform/AppError.h"
 #include "platform/EndingSignals.h"
+#include "platform/HandlerGuard.h"
 #include "platform/InstanceTempFolder.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <optional>
 
 namespace zamt {
 
-int runProgram(const std::function<void()>& started) {
+int runProgram(const std::function<void()>& started, const QString& file) {
     // Watched before the windows exist, so that no signal finds the default
     // action and ends the program without its clean-up. Without a pipe the
     // program still runs, and a signal ends it as it would any program.
@@ -28,6 +30,9 @@ int runProgram(const std::function<void()>& started) {
         qWarning("%s", qPrintable(error.message()));
     }
     startProgram();
+    // Queued ahead of what `started` queues, which then finds the file loaded.
+    if (!file.isEmpty())
+        QTimer::singleShot(0, Form1, [file] { runGuarded([&] { Form1->openAtStart(file); }); });
     if (started)
         started();
     const int status = QApplication::exec();

@@ -64,7 +64,16 @@ void TForm1::Button1Click() {
     const auto path = dialogs().openFile(this, OpenDialog1);
     if (!path)
         return;
-    const QString text = readTextForView(*path);
+    loadText(*path);
+}
+
+void TForm1::openAtStart(const QString& path) {
+    thten1Click();
+    loadText(path);
+}
+
+void TForm1::loadText(const QString& path) {
+    const QString text = readTextForView(path);
     ui->Memo->setPlainText(text);
     ui->btRun->setEnabled(true);
 }

@@ -28,6 +28,9 @@ public:
     void Button1Click();
     void N1Click();
     void btRunClick();
+    // What "создание отчета" and then "файл" do for a file given at start-up:
+    // the text view uncovered and the file loaded into it.
+    void openAtStart(const QString& path);
 
     // The report project; its file becomes a full path at creation.
     TRptProject RptProject1;
@@ -47,6 +50,7 @@ private:
     void layOutClientArea();
     void setUpConnection();
     DisplayedLines& memoLines();
+    void loadText(const QString& path);
 
     std::unique_ptr<Ui::TForm1> ui;
     OpenFileRequest OpenDialog1;

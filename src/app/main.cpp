@@ -1,10 +1,40 @@
 // zamt05: computes the correction coefficient K of a single-path ultrasonic
 // flowmeter from the pipe's geometry and the water's hydraulic conditions.
+#include "app/CommandLine.h"
 #include "app/Program.h"
 
 #include <QApplication>
+#include <cstdio>
+
+namespace {
+
+void write(std::FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
+    // Read without the window system, which aborts the program where there
+    // is no display: --help and --version must work there too.
+    zamt::CommandLine line;
+    {
+        QCoreApplication core(argc, argv);
+        line = zamt::parseCommandLine(QCoreApplication::arguments(), QStringLiteral(ZAMT_VERSION));
+    }
+    switch (line.action) {
+    case zamt::CommandLine::Action::Print:
+        write(stdout, line.output);
+        return 0;
+    case zamt::CommandLine::Action::Refuse:
+        write(stderr, line.output);
+        return zamt::kRefusedStatus;
+    case zamt::CommandLine::Action::Start:
+        break;
+    }
+    if (!line.warning.isEmpty())
+        write(stderr, line.warning);
     QApplication app(argc, argv);
-    return zamt::runProgram();
+    return zamt::runProgram({}, line.file);
 }
