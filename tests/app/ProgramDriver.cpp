@@ -8,7 +8,12 @@
 //   finished            the run is over, the main window is in front
 //   box <text>          a message box came up (and was answered)
 //   page <n>            after "next" on stdin: the preview went on to page n
-// Usage: program_driver [--lines N] [--output FILE.rps|FILE.pdf]
+// With --open FILE the program is started with FILE to load instead, and no
+// one clicks; once the start is over it says, then runs on:
+//   text <text>         the text view's text, each line break as '|'
+//   picture <shown|hidden>, run <enabled|disabled>   the picture panel, "отчет"
+//   finished
+// Usage: program_driver [--lines N] [--output FILE.rps|FILE.pdf] [--open FILE]
 // The working folder holds Project1.rpj; the page file goes into Qt's
 // temporary folder ($TMPDIR).
 #include "app/Program.h"
@@ -25,6 +30,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSocketNotifier>
@@ -40,6 +46,7 @@ using namespace zamt;
 struct Options {
     int lines = 30;
     QString output; // empty: the preview
+    QString open;   // not empty: the file the program starts with
 };
 
 Options parse(const QStringList& arguments) {
@@ -49,6 +56,8 @@ Options parse(const QStringList& arguments) {
             options.lines = arguments[i + 1].toInt();
         else if (arguments[i] == QLatin1String("--output"))
             options.output = arguments[i + 1];
+        else if (arguments[i] == QLatin1String("--open"))
+            options.open = arguments[i + 1];
     }
     return options;
 }
@@ -142,6 +151,17 @@ void command(QSocketNotifier* input) {
     say(QStringLiteral("page ") + child<QLineEdit>(preview, "PageEdit")->text());
 }
 
+// What the start with a file has left in the main window.
+void sayWhatTheStartLeft() {
+    say(QStringLiteral("text ") +
+        child<QPlainTextEdit>(Form1, "Memo")->toPlainText().replace(QLatin1Char('\n'), QLatin1Char('|')));
+    say(QStringLiteral("picture ") +
+        (child<QWidget>(Form1, "Panel3")->isVisible() ? "shown" : "hidden"));
+    say(QStringLiteral("run ") +
+        (child<QPushButton>(Form1, "btRun")->isEnabled() ? "enabled" : "disabled"));
+    say(QStringLiteral("finished"));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -151,6 +171,14 @@ int main(int argc, char** argv) {
     const Options options = parse(QApplication::arguments());
     std::unique_ptr<test::ScriptedServices> services;
     std::unique_ptr<Watcher> watcher;
+    if (!options.open.isEmpty())
+        return runProgram(
+            [&] {
+                services = std::make_unique<test::ScriptedServices>();
+                services->boxes.onShow = [](const MessageBox& box) { say("box " + box.text); };
+                QTimer::singleShot(0, sayWhatTheStartLeft);
+            },
+            options.open);
     return runProgram([&] {
         services = std::make_unique<test::ScriptedServices>();
         services->boxes.onShow = [](const MessageBox& box) { say("box " + box.text); };

@@ -1,72 +1,18 @@
 // The program ended from outside: the program runs as a process of its own
 // (the driver), gets a real signal and must be gone within a second, killed
 // by that signal, with nothing of its run left behind.
+#include "ProgramProcess.h"
 #include "support/CupsServer.h"
 #include "support/TempDir.h"
 #include "../report/system/SystemRunSupport.h"
 
 #include <QDir>
-#include <QElapsedTimer>
-#include <QProcess>
 #include <QRegularExpression>
 #include <csignal>
 #include <gtest/gtest.h>
 
 namespace zamt::test {
 namespace {
-
-// One program process in a working folder with the report project, its
-// temporary folder its own.
-class ProgramProcess {
-public:
-    ProgramProcess(const TempDir& folder, const QString& temp, const QStringList& arguments) {
-        QFile::copy(sourceDir() + "/resources/Project1.rpj", folder.file("Project1.rpj"));
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("TMPDIR", temp);
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        process_.setProcessEnvironment(environment);
-        process_.setWorkingDirectory(folder.path());
-        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process_.start(ZAMT_PROGRAM_DRIVER, arguments);
-    }
-    ~ProgramProcess() {
-        if (process_.state() != QProcess::NotRunning) {
-            process_.kill();
-            process_.waitForFinished();
-        }
-    }
-
-    // The rest of the first line that starts with `word`, or nullopt when
-    // the program said "finished" or ended first, or the time ran out.
-    std::optional<QString> waitFor(const QString& word, int timeoutMs = 60000) {
-        QElapsedTimer timer;
-        timer.start();
-        for (;;) {
-            while (process_.canReadLine()) {
-                const QString line = QString::fromUtf8(process_.readLine()).trimmed();
-                said_ << line;
-                if (line.startsWith(word + ' '))
-                    return line.mid(word.size() + 1);
-                if (line == "finished")
-                    return std::nullopt;
-            }
-            if (timer.elapsed() > timeoutMs || process_.state() == QProcess::NotRunning)
-                return std::nullopt;
-            process_.waitForReadyRead(100);
-        }
-    }
-    // Sends the signal; true when the process is gone within a second.
-    bool endBy(int signal) {
-        ::kill(pid_t(process_.processId()), signal);
-        return process_.waitForFinished(1000);
-    }
-    QProcess& process() { return process_; }
-    QString said() const { return said_.join(" | "); }
-
-private:
-    QProcess process_;
-    QStringList said_;
-};
 
 QStringList entries(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
