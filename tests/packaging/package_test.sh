@@ -160,7 +160,10 @@ desktop() {
     report=$(desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate refuses the entry"
     expect_eq "$report" "" "desktop-file-validate's remarks"
     value() { sed -n "s/^$1=//p" "$entry"; }
-    expect_eq "$(value Exec)" zamt05-start "Exec"
+    # Files chosen in the file manager reach the launcher; text files are
+    # offered to the program.
+    expect_eq "$(value Exec)" "zamt05-start %F" "Exec"
+    expect_eq "$(value MimeType)" "text/plain;" "MimeType"
     expect_eq "$(value Icon)" zamt05 "Icon"
     expect_eq "$(value Terminal)" false "Terminal"
     expect_eq "$(value Type)" Application "Type"
@@ -171,14 +174,19 @@ desktop() {
     value 'Name\[ru\]' | LC_ALL=C.UTF-8 grep -qP '\p{Cyrillic}' || fail "Russian Name has no Russian letters"
     value 'Comment\[ru\]' | LC_ALL=C.UTF-8 grep -qP '\p{Cyrillic}' ||
         fail "Russian Comment has no Russian letters"
-    [ -x "$root/usr/bin/$(value Exec)" ] || fail "Exec names no program of the package"
+    local command
+    read -r command _ <<<"$(value Exec)"
+    [ -x "$root/usr/bin/$command" ] || fail "Exec names no program of the package"
     finish
 }
 
-# Starts the launcher with the given home in the background; sets $pid.
-launch() { # <home>
-    HOME=$1 XDG_RUNTIME_DIR=$1/.runtime QT_QPA_PLATFORM=offscreen \
-        "$launcher" >"$1/.launcher.log" 2>&1 &
+# Starts the launcher with the given home in the background, in the folder
+# $from (the current one when unset), with the arguments; sets $pid.
+launch() { # <home> [arguments...]
+    local home=$1
+    shift
+    (cd -- "${from:-.}" && HOME=$home XDG_RUNTIME_DIR=$home/.runtime QT_QPA_PLATFORM=offscreen \
+        exec "$launcher" "$@") >"$home/.launcher.log" 2>&1 &
     pid=$!
     started+=("$pid")
 }
@@ -241,6 +249,28 @@ start() {
     expect_program_running_in "$folder" "$home"
     expect_eq "$(readlink "$folder/helpZ.hlp")" "$home/myhelp.hlp" "the user's link"
     expect_eq "$(cat "$home/myhelp.hlp")" "my own help" "the user's help file"
+
+    echo "fourth start, from another folder: file arguments reach the program by their full paths"
+    from=$home/papers
+    mkdir -p "$from/old"
+    printf 'records\r\n' >"$from/data 07.txt"
+    launch "$home" "data 07.txt" "$home/myhelp.hlp" old/x.txt -- -dash.txt
+    local waited=0
+    until [ "$(readlink "/proc/$pid/exe")" == "$(readlink -f "$program")" ] || [ $waited -ge 100 ]; do
+        sleep 0.1
+        waited=$((waited + 1))
+    done
+    expect_eq "$(tr '\0' '\n' <"/proc/$pid/cmdline" | tail -n +2)" \
+        "$(printf '%s\n' "$from/data 07.txt" "$home/myhelp.hlp" "$from/old/x.txt" -- "$from/-dash.txt")" \
+        "the program's arguments"
+    unset from
+    expect_program_running_in "$folder" "$home"
+
+    echo "options pass as they are"
+    local version
+    version=$(cd "$scratch" && HOME=$home QT_QPA_PLATFORM= DISPLAY= timeout 10 "$launcher" --version 2>&1)
+    expect_eq "$?" 0 "the launcher's status with --version"
+    [[ $version == "zamt05 "[0-9]* ]] || fail "--version through the launcher printed '$version'"
     finish
 }
 
