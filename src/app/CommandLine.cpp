@@ -11,6 +11,8 @@ const QString kName = QStringLiteral("zamt05");
 // The options every start understands; options of further ways to run the
 // program are added here, and the result read in parseCommandLine.
 void describeOptions(QCommandLineParser& parser) {
+    // "-platform" is one unknown option, not eight unknown letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QStringLiteral(
         "Computes the correction coefficient K of a single-path ultrasonic flowmeter."));
     // Not addHelpOption(): its --help-all would name Qt's window-system

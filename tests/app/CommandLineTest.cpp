@@ -44,6 +44,9 @@ TEST(CommandLine, EachArgumentListStartsPrintsOrRefuses) {
          "zamt05: Unknown option 'x'." + refusalTail,
          "",
          ""},
+        // Qt's own window-system options are read by no one here.
+        {{"zamt05", "-platform", "offscreen"}, Action::Refuse,
+         "zamt05: Unknown option 'platform'." + refusalTail, "", ""},
         {{"zamt05", "--help-all"},
          Action::Refuse,
          "zamt05: Unknown option 'help-all'." + refusalTail,
