@@ -1,7 +1,9 @@
 #include "support/CaptionFit.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QFontMetrics>
 #include <QFrame>
@@ -9,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QTextLayout>
 #include <QToolButton>
 #include <QXmlStreamReader>
@@ -112,7 +115,52 @@ QRect textArea(QWidget* widget, const QRect& box) {
     return local;
 }
 
+// The room the closed box gives its current text (as the style draws it,
+// a pixel in from either side of the edit field).
+int closedTextWidth(QComboBox* box) {
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    option.editable = box->isEditable();
+    option.frame = box->hasFrame();
+    option.currentText = box->currentText();
+    const QRect field =
+        box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box);
+    return field.width() - 2;
+}
+
 } // namespace
+
+QStringList comboItemsThatDoNotShow(QComboBox* box) {
+    QStringList faults;
+    box->ensurePolished();
+    const int current = box->currentIndex();
+    const QFontMetrics metrics(box->font());
+    for (int i = 0; i < box->count(); ++i) {
+        box->setCurrentIndex(i);
+        const int needed = metrics.horizontalAdvance(box->itemText(i));
+        const int room = closedTextWidth(box);
+        if (needed > room)
+            faults << QStringLiteral("%1 closed \"%2\": needs %3, has %4")
+                          .arg(box->objectName(), box->itemText(i))
+                          .arg(needed)
+                          .arg(room);
+    }
+    box->setCurrentIndex(current);
+
+    box->showPopup();
+    QAbstractItemView* view = box->view();
+    const int room = view->viewport()->width();
+    for (int i = 0; i < box->count(); ++i) {
+        const int needed = view->sizeHintForIndex(box->model()->index(i, 0)).width();
+        if (needed > room)
+            faults << QStringLiteral("%1 list \"%2\": needs %3, has %4")
+                          .arg(box->objectName(), box->itemText(i))
+                          .arg(needed)
+                          .arg(room);
+    }
+    box->hidePopup();
+    return faults;
+}
 
 QStringList captionsThatDoNotFit(QWidget* window, const QString& uiFile) {
     QStringList faults;

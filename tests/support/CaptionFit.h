@@ -1,10 +1,12 @@
 #pragma once
 // Whether the captions of a window fit the boxes its layout file gives them,
 // measured with each widget's own font: labels, buttons, check boxes and
-// radio buttons, word-wrapped labels by their wrapped height.
+// radio buttons, word-wrapped labels by their wrapped height; and the items
+// of a combo box, closed and opened.
 #include <QString>
 #include <QStringList>
 
+class QComboBox;
 class QWidget;
 
 namespace zamt::test {
@@ -13,5 +15,9 @@ namespace zamt::test {
 // `uiFile` is the window's layout file; its widgets are found in `window` by
 // object name.
 QStringList captionsThatDoNotFit(QWidget* window, const QString& uiFile);
+
+// One line per item of the box that is not shown whole: in the closed box
+// when it is the current one, and in the opened list.
+QStringList comboItemsThatDoNotShow(QComboBox* box);
 
 } // namespace zamt::test

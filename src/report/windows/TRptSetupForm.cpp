@@ -78,6 +78,7 @@ TRptSetupForm::TRptSetupForm(QWidget* parent)
                             static_cast<QWidget*>(ui->SetupBB)})
         button->setFont(windowFont(QStringLiteral("System"), 13));
     ui->RangeGB->setFont(windowFont(QStringLiteral("MS Sans Serif"), 11));
+    ui->cboxFormat->setFont(windowFont(QStringLiteral("MS Sans Serif"), 11));
     for (QWidget* box : {ui->CollateCK, ui->DuplexCK})
         useCompactCaptionSpacing(box);
     setFixedSize(295, 242);

@@ -33,12 +33,12 @@ TEST(SetupForm, LayoutAsDrawn) {
     };
     const Place places[] = {
         {"GroupBox1", {8, 3, 281, 36}},      {"PrinterLabel", {10, 15, 250, 13}},
-        {"PageControl1", {4, 40, 193, 121}}, {"PrinterRB", {8, 16, 153, 17}},
-        {"PreviewRB", {8, 36, 153, 17}},     {"FileRB", {8, 56, 153, 17}},
+        {"PageControl1", {4, 40, 201, 121}}, {"PrinterRB", {8, 16, 153, 17}},
+        {"PreviewRB", {8, 36, 153, 17}},     {"FileRB", {8, 56, 38, 17}},
         {"editFileName", {46, 54, 113, 22}}, {"FileNameSB", {160, 54, 20, 20}},
-        {"cboxFormat", {46, 79, 134, 22}},   {"FromED", {40, 80, 41, 21}},
+        {"cboxFormat", {46, 79, 142, 22}},   {"FromED", {40, 80, 41, 21}},
         {"ToED", {104, 80, 57, 21}},         {"SelectionED", {56, 80, 105, 21}},
-        {"GroupBox2", {8, 167, 184, 65}},    {"CopiesED", {18, 35, 49, 22}},
+        {"GroupBox2", {8, 167, 193, 65}},    {"CopiesED", {18, 35, 49, 22}},
         {"CollateCK", {115, 17, 51, 17}},    {"DuplexCK", {115, 40, 52, 17}},
         {"bbtnOK", {209, 52, 75, 25}},       {"CancelBB", {209, 84, 75, 25}},
         {"SetupBB", {209, 116, 75, 25}},
