@@ -155,6 +155,17 @@ void TRptSetupForm::FormShow() {
         showDestinations(valid);
     }
     limitOptions(valid);
+    focusCheckedChoice();
+}
+
+// The keyboard starts on the checked choice of the page shown, so that a
+// Space press keeps it instead of choosing the first button.
+void TRptSetupForm::focusCheckedChoice() {
+    for (QRadioButton* button : ui->PageControl1->currentWidget()->findChildren<QRadioButton*>())
+        if (button->isChecked() && button->isEnabled()) {
+            button->setFocus(Qt::OtherFocusReason);
+            return;
+        }
 }
 
 void TRptSetupForm::fillFormats() {

@@ -65,6 +65,7 @@ private:
     const RptOutputFormat& chosenFormat() const;
     void showDestinations(bool validPrinter);
     void limitOptions(bool validPrinter);
+    void focusCheckedChoice();
     // Tells why the typed page range prints nothing; false when it prints.
     bool refusesPageRange();
     void storeInRenderer();

@@ -4,6 +4,7 @@
 #include "report/windows/TRptSetupForm.h"
 #include "support/GuiHelpers.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
@@ -63,6 +64,34 @@ TEST_F(SetupWindow, OpensWithThePreviewChecked) {
         EXPECT_TRUE(enabled(name)) << name;
     EXPECT_EQ(child<QLineEdit>(form.get(), "CopiesED")->text(), "1");
     EXPECT_FALSE(child<QCheckBox>(form.get(), "CollateCK")->isChecked());
+}
+
+// A Space press on the window as it opens keeps the destination checked.
+TEST_F(SetupWindow, KeyboardStartsOnTheCheckedDestination) {
+    const struct {
+        TReportDest dest;
+        const char* button;
+    } cases[] = {
+        {TReportDest::rdPrinter, "PrinterRB"},
+        {TReportDest::rdPreview, "PreviewRB"},
+        {TReportDest::rdFile, "FileRB"},
+    };
+    const char* destinations[] = {"PrinterRB", "PreviewRB", "FileRB"};
+    for (const auto& c : cases) {
+        system->DefaultDest = c.dest;
+        TRptSetupForm setup;
+        setup.ReportSystem = system.get();
+        setup.show();
+        setup.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&setup)) << c.button;
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_NE(focused, nullptr) << c.button;
+        EXPECT_EQ(focused->objectName().toStdString(), c.button);
+        QTest::keyClick(focused, Qt::Key_Space);
+        for (const char* name : destinations)
+            EXPECT_EQ(child<QRadioButton>(&setup, name)->isChecked(), std::string(name) == c.button)
+                << c.button << " then Space: " << name;
+    }
 }
 
 TEST_F(SetupWindow, ReactsToTheDestinationButtons) {
