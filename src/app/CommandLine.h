@@ -7,11 +7,24 @@
 
 namespace zamt {
 
+// What --print asks for: the report of each file, into a file or onto a
+// printer, without a window.
+struct PrintRequest {
+    QStringList files;
+    // The output file, or a folder that gets one output per file.
+    QString to;
+    bool toPrinter = false;
+    QString printer; // empty: the default printer
+    QString project; // empty: Project1.rpj in the working folder
+    QString format;  // "rps", "pdf" or "prn" as given; empty: by the extension of `to`
+};
+
 struct CommandLine {
     enum class Action {
         Start,  // start the windows (and load `file` when it is not empty)
         Print,  // `output` goes to stdout, status 0: --help, --version
         Refuse, // `output` goes to stderr, status kRefusedStatus
+        PrintReports, // `print` is done without windows
     };
     Action action = Action::Start;
     QString output;
@@ -19,6 +32,7 @@ struct CommandLine {
     QString file;
     // Said on stderr when the windows start anyway (files beyond the first).
     QString warning;
+    PrintRequest print;
 };
 
 // The status of a program that refuses its arguments, as is usual for a bad

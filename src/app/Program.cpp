@@ -1,6 +1,7 @@
 #include "app/Program.h"
 
 #include "app/CreateForms.h"
+#include "app/PrintWithoutWindows.h"
 #include "app/Startup.h"
 #include "app/TForm1.h"
 #include "look/Forms.h"
@@ -15,7 +16,12 @@
 
 namespace zamt {
 
-int runProgram(const std::function<void()>& started, const QString& file) {
+namespace {
+
+// The program's life around `body`: an ending signal closes the main window
+// as the user would; afterwards the windows go, the instance's temporary
+// folder goes, and a signal that arrived ends the program by that signal.
+int runWithEndingSignals(const std::function<int(const EndingSignals*)>& body) {
     // Watched before the windows exist, so that no signal finds the default
     // action and ends the program without its clean-up. Without a pipe the
     // program still runs, and a signal ends it as it would any program.
@@ -29,19 +35,34 @@ int runProgram(const std::function<void()>& started, const QString& file) {
     } catch (const AppError& error) {
         qWarning("%s", qPrintable(error.message()));
     }
-    startProgram();
-    // Queued ahead of what `started` queues, which then finds the file loaded.
-    if (!file.isEmpty())
-        QTimer::singleShot(0, Form1, [file] { runGuarded([&] { Form1->openAtStart(file); }); });
-    if (started)
-        started();
-    const int status = QApplication::exec();
+    const int status = body(ending ? &*ending : nullptr);
     destroyForms();
     // An ending by a signal leaves no application object behind to do it.
     releaseInstanceTempFolder();
     if (ending)
         ending->endAsReceived();
     return status;
+}
+
+} // namespace
+
+int runProgram(const std::function<void()>& started, const QString& file) {
+    return runWithEndingSignals([&](const EndingSignals*) {
+        startProgram();
+        // Queued ahead of what `started` queues, which then finds the file loaded.
+        if (!file.isEmpty())
+            QTimer::singleShot(0, Form1,
+                               [file] { runGuarded([&] { Form1->openAtStart(file); }); });
+        if (started)
+            started();
+        return QApplication::exec();
+    });
+}
+
+int runPrintRequest(const PrintRequest& request) {
+    return runWithEndingSignals([&](const EndingSignals* ending) {
+        return printWithoutWindows(request, [ending] { return ending && ending->received(); });
+    });
 }
 
 } // namespace zamt

@@ -3,6 +3,8 @@
 // start-up, the event loop until the main window closes, the windows
 // destroyed. An ending signal closes the main window as the user would;
 // after the clean-up the program ends by that signal.
+#include "app/CommandLine.h"
+
 #include <QString>
 #include <functional>
 
@@ -14,5 +16,8 @@ namespace zamt {
 // file that cannot be read shows their message and the program goes on.
 // Returns the event loop's exit status.
 int runProgram(const std::function<void()>& started = {}, const QString& file = {});
+
+// --print without windows (PrintWithoutWindows.h), with the same ending.
+int runPrintRequest(const PrintRequest& request);
 
 } // namespace zamt

@@ -18,6 +18,11 @@
 namespace zamt {
 
 void startProgram() {
+    prepareProgram();
+    Form1->show();
+}
+
+void prepareProgram() {
     QApplication::setApplicationName(QStringLiteral("zamt05"));
     // Closing the main window ends the program, whatever else is open.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -33,7 +38,6 @@ void startProgram() {
     installReportWindows(rptPreviewHook);
     RptOutputFormats::instance().add(std::make_unique<TRptRenderPDF>());
     createForms();
-    Form1->show();
 }
 
 } // namespace zamt

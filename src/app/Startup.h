@@ -6,5 +6,7 @@
 namespace zamt {
 
 void startProgram();
+// The same without showing the main window, for a run without windows.
+void prepareProgram();
 
 } // namespace zamt

@@ -80,7 +80,13 @@ void TForm1::loadText(const QString& path) {
 
 void TForm1::N1Click() { showHelpContext(this, QStringLiteral("helpZ.hlp"), 1); }
 
-void TForm1::btRunClick() { RptProject1.execute(rptRunReport); }
+void TForm1::btRunClick() { runReport(); }
+
+void TForm1::runReport(const std::function<void(TRptSystem&)>& prepare) {
+    RptProject1.execute([&prepare](const RptReport& report, const RptProjectModel& project) {
+        rptRunReport(report, project, prepare);
+    });
+}
 
 void TForm1::closeEvent(QCloseEvent* event) {
     // Closing the main window ends the program; nothing is asked or saved.

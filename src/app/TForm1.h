@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -15,6 +16,7 @@ class TForm1;
 namespace zamt {
 
 class DisplayedLines;
+class TRptSystem;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -31,6 +33,9 @@ public:
     // What "создание отчета" and then "файл" do for a file given at start-up:
     // the text view uncovered and the file loaded into it.
     void openAtStart(const QString& path);
+    // "отчет": the active report over the text view's lines. `prepare` sees
+    // the run's report system before it executes (rptRunReport).
+    void runReport(const std::function<void(TRptSystem&)>& prepare = {});
 
     // The report project; its file becomes a full path at creation.
     TRptProject RptProject1;

@@ -1,6 +1,7 @@
 // zamt05: computes the correction coefficient K of a single-path ultrasonic
 // flowmeter from the pipe's geometry and the water's hydraulic conditions.
 #include "app/CommandLine.h"
+#include "app/PrintWithoutWindows.h"
 #include "app/Program.h"
 
 #include <QApplication>
@@ -30,6 +31,16 @@ int main(int argc, char** argv) {
     case zamt::CommandLine::Action::Refuse:
         write(stderr, line.output);
         return zamt::kRefusedStatus;
+    case zamt::CommandLine::Action::PrintReports: {
+        // No window is shown: where there is no display the offscreen
+        // platform serves, instead of the window system aborting the program.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+            qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        zamt::quietenQtWarnings();
+        QApplication app(argc, argv);
+        return zamt::runPrintRequest(line.print);
+    }
     case zamt::CommandLine::Action::Start:
         break;
     }

@@ -36,9 +36,19 @@ TEST(CommandLine, EachArgumentListStartsPrintsOrRefuses) {
         {{"zamt05", "--version", "--help"}, Action::Print, "help", "", ""},
         {{"zamt05", "--print"},
          Action::Refuse,
-         "zamt05: Unknown option 'print'." + refusalTail,
+         "zamt05: --print needs a file to print." + refusalTail,
          "",
          ""},
+        {{"zamt05", "--print", "a.txt"}, Action::Refuse,
+         "zamt05: --print needs either --to or --printer." + refusalTail, "", ""},
+        {{"zamt05", "--print", "a.txt", "--to", "a.pdf", "--printer"}, Action::Refuse,
+         "zamt05: --print needs either --to or --printer." + refusalTail, "", ""},
+        {{"zamt05", "--print", "a.txt", "--printer", "--format", "pdf"}, Action::Refuse,
+         "zamt05: --format goes with --to, not with --printer." + refusalTail, "", ""},
+        {{"zamt05", "a.txt", "--to", "a.pdf"}, Action::Refuse,
+         "zamt05: --to goes with --print." + refusalTail, "", ""},
+        {{"zamt05", "--project", "p.rpj"}, Action::Refuse,
+         "zamt05: --project goes with --print." + refusalTail, "", ""},
         {{"zamt05", "-x", "data07.txt"},
          Action::Refuse,
          "zamt05: Unknown option 'x'." + refusalTail,
@@ -71,9 +81,38 @@ TEST(CommandLine, EachArgumentListStartsPrintsOrRefuses) {
     }
 }
 
+// --printer takes the next argument as the printer's name unless it is an
+// option or missing: then it means the default printer.
+TEST(CommandLine, PrintTakesItsFilesAndWhereTheyGo) {
+    const struct {
+        QStringList arguments;
+        QStringList files;
+        QString to;
+        bool toPrinter;
+        QString printer;
+    } cases[] = {
+        {{"zamt05", "--print", "a.txt", "--to", "out/"}, {"a.txt"}, "out/", false, ""},
+        {{"zamt05", "--print", "a.txt", "b.txt", "--printer"}, {"a.txt", "b.txt"}, "", true, ""},
+        {{"zamt05", "--print", "--printer", "office", "a.txt"}, {"a.txt"}, "", true, "office"},
+        {{"zamt05", "--printer", "--print", "a.txt"}, {"a.txt"}, "", true, ""},
+        {{"zamt05", "--print", "--printer=", "a.txt"}, {"a.txt"}, "", true, ""},
+        {{"zamt05", "--print", "--printer", "--", "--printer"}, {"--printer"}, "", true, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const CommandLine line = parseCommandLine(c.arguments, QStringLiteral("1"));
+        ASSERT_EQ(line.action, Action::PrintReports) << line.output.toStdString();
+        EXPECT_EQ(line.print.files, c.files);
+        EXPECT_EQ(line.print.to, c.to);
+        EXPECT_EQ(line.print.toPrinter, c.toPrinter);
+        EXPECT_EQ(line.print.printer, c.printer);
+    }
+}
+
 TEST(CommandLine, HelpNamesEveryOptionAndTheFile) {
     const QString help = parseCommandLine({"zamt05", "--help"}, "1").output;
-    for (const char* part : {"-h, --help", "-v, --version", "[file]", "text view", "файл"})
+    for (const char* part : {"-h, --help", "-v, --version", "--print", "--to <out>",
+                             "--printer <name>", "--project <path>", "[file...]", "text view", "файл"})
         EXPECT_TRUE(help.contains(QString::fromUtf8(part))) << part << " in\n"
                                                             << help.toStdString();
 }

@@ -58,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
         Printed{"Help",
                 {"--help"},
                 0,
-                {"Usage: ", "-h, --help", "-v, --version", "[file]", "text view"},
+                {"Usage: ", "-h, --help", "-v, --version", "--print", "[file...]", "text view"},
                 ""},
         Printed{"UnknownOption", {"--bogus"}, 2, {}, "zamt05: Unknown option 'bogus'." + kTry},
         Printed{"UnknownShortOptionBeforeAFile",

@@ -271,6 +271,16 @@ start() {
     version=$(cd "$scratch" && HOME=$home QT_QPA_PLATFORM= DISPLAY= timeout 10 "$launcher" --version 2>&1)
     expect_eq "$?" 0 "the launcher's status with --version"
     [[ $version == "zamt05 "[0-9]* ]] || fail "--version through the launcher printed '$version'"
+
+    echo "a print without windows: the output goes where the launcher was started, a printer's name as it is"
+    printf 'row 1\r\n' >"$scratch/data.txt"
+    local nowhere=$scratch/no-cups.sock
+    (cd "$scratch" && HOME=$home QT_QPA_PLATFORM= DISPLAY= CUPS_SERVER=$nowhere timeout 60 \
+        "$launcher" --print data.txt --to=out.pdf) || fail "--print through the launcher ended with $?"
+    [ -s "$scratch/out.pdf" ] || fail "no out.pdf in the folder the launcher was started in"
+    message=$(cd "$scratch" && HOME=$home QT_QPA_PLATFORM= DISPLAY= CUPS_SERVER=$nowhere timeout 60 \
+        "$launcher" --print --printer office data.txt 2>&1)
+    expect_eq "$message" 'zamt05: There is no printer "office".' "a printer named through the launcher"
     finish
 }
 

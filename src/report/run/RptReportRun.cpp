@@ -7,7 +7,8 @@
 
 namespace zamt {
 
-void rptRunReport(const RptReport& report, const RptProjectModel& project) {
+void rptRunReport(const RptReport& report, const RptProjectModel& project,
+                  const std::function<void(TRptSystem&)>& prepare) {
     TRptSystem system;
     TRptSystem::RunValues values;
     values.title = report.title;
@@ -23,6 +24,8 @@ void rptRunReport(const RptReport& report, const RptProjectModel& project) {
     system.configureForRun(values);
     RptPageProducer producer(report, project);
     system.OnPrint = [&producer](TRptStreamWriter& writer) { producer.produce(writer); };
+    if (prepare)
+        prepare(system);
     try {
         system.Execute();
     } catch (const RptRunAborted&) {

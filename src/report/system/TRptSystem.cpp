@@ -4,6 +4,7 @@
 #include "platform/CodePage.h"
 #include "report/common/RptTranslate.h"
 #include "report/stream/TRptStreamWriter.h"
+#include "report/system/RptFormatTable.h"
 #include "report/system/RptPageOutput.h"
 #include "report/system/TRptRenderFile.h"
 
@@ -102,6 +103,18 @@ void TRptSystem::configureForRun(const RunValues& values) {
     SystemPrinter.MarginTop = values.marginTop;
     SystemPrinter.MarginBottom = values.marginBottom;
     Paper = values.paper;
+}
+
+void TRptSystem::sendTo(TReportDest dest) {
+    ReportDest = dest;
+    OutputFileName.clear();
+}
+
+void TRptSystem::sendToFile(const RptOutputFormat& format, const QString& fileName) {
+    ReportDest = TReportDest::rdFile;
+    OutputFileName = fileName;
+    DoNativeOutput = format.kind == RptOutputKind::NativePrinterFile;
+    RenderObject = format.renderer;
 }
 
 void TRptSystem::runHook(Window window, TOverrideMode mode) {

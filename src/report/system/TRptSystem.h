@@ -30,6 +30,7 @@ namespace zamt {
 
 class TRptRender;
 class TRptRenderFile;
+struct RptOutputFormat;
 class TRptStreamWriter;
 
 using TRptWriterEvent = std::function<void(TRptStreamWriter& writer)>;
@@ -103,6 +104,10 @@ public:
     }
     bool Cancelled = false;
     bool RepeatCopies = false;
+    // The destinations as the set-up window stores them: the preview, the
+    // selected printer, or a file of a format (the name as it stands).
+    void sendTo(TReportDest dest);
+    void sendToFile(const RptOutputFormat& format, const QString& fileName);
 
     // The writer while pages are generated, else null.
     TRptStreamWriter* writer() const { return writer_; }

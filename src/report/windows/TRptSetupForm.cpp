@@ -397,21 +397,12 @@ void TRptSetupForm::storeInSystem() {
     if (!ReportSystem)
         return;
     TRptSystem& s = *ReportSystem;
-    if (ui->PrinterRB->isChecked()) {
-        s.ReportDest = TReportDest::rdPrinter;
-        s.OutputFileName.clear();
-        return;
-    }
-    if (ui->PreviewRB->isChecked()) {
-        s.ReportDest = TReportDest::rdPreview;
-        s.OutputFileName.clear();
-        return;
-    }
-    const RptOutputFormat& format = chosenFormat();
-    s.ReportDest = TReportDest::rdFile;
-    s.OutputFileName = format.fileNameFor(ui->editFileName->text());
-    s.DoNativeOutput = format.kind == RptOutputKind::NativePrinterFile;
-    s.RenderObject = format.renderer;
+    if (ui->PrinterRB->isChecked())
+        s.sendTo(TReportDest::rdPrinter);
+    else if (ui->PreviewRB->isChecked())
+        s.sendTo(TReportDest::rdPreview);
+    else
+        s.sendToFile(chosenFormat(), chosenFormat().fileNameFor(ui->editFileName->text()));
 }
 
 void TRptSetupForm::storeOptions() {

@@ -1,0 +1,20 @@
+#include "platform/ErrorOutputBoxes.h"
+
+#include <cstdio>
+
+namespace zamt {
+
+void ErrorOutputBoxes::show(const MessageBox& box) {
+    ++shown_;
+    QString line = kAppTitle + QStringLiteral(": ");
+    if (!box.caption.isEmpty() && box.caption != kAppTitle)
+        line += box.caption + QStringLiteral(": ");
+    QString text = box.text;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    line += text + QLatin1Char('\n');
+    std::fputs(line.toLocal8Bit().constData(), stderr);
+    std::fflush(stderr);
+}
+
+} // namespace zamt
