@@ -8,6 +8,7 @@
 #include "platform/HandlerGuard.h"
 #include "report/common/RptTranslate.h"
 #include "report/system/RptFormatTable.h"
+#include "report/stream/TRptStreamWriter.h"
 #include "report/system/TRptSystem.h"
 #include "report/windows/TRptPrinterDevice.h"
 
@@ -108,8 +109,9 @@ void selectPrinter(const QString& name) {
         throw AppError(rptTranslate(QStringLiteral("No printers installed!")));
 }
 
-// The set-up window's place is taken by the target, the status window's by
-// nothing.
+// The set-up window's place is taken by the target. The status window's is
+// taken by a status that goes nowhere: the run still handles its events as
+// it goes, so that an ending signal cancels it.
 void directTo(TRptSystem& system, const Target& target) {
     system.OverrideSetup = [&target](TRptSystem& s, TOverrideMode mode, QObject*&) {
         if (mode != TOverrideMode::omCreate)
@@ -119,7 +121,15 @@ void directTo(TRptSystem& system, const Target& target) {
         else
             s.sendTo(TReportDest::rdPrinter);
     };
-    system.OverrideStatus = [](TRptSystem&, TOverrideMode, QObject*&) {};
+    system.OverrideStatus = [](TRptSystem& s, TOverrideMode mode, QObject*&) {
+        if (mode != TOverrideMode::omShow)
+            return;
+        const auto nowhere = [](const QString&) {};
+        if (TRptStreamWriter* writer = s.writer())
+            writer->setStatusSink(nowhere);
+        else if (RptProgress* progress = s.outputProgress())
+            progress->setSink(nowhere);
+    };
 }
 
 QtMessageHandler qtHandler = nullptr;
@@ -143,7 +153,8 @@ int printWithoutWindows(const PrintRequest& request, const std::function<bool()>
     const ErrorOutputBoxes& boxes = *owned;
     installMessageBoxes(std::move(owned));
 
-    const Plan plan = planOutputs(request, RptFormatTable());
+    const RptFormatTable formats; // the targets point into it
+    const Plan plan = planOutputs(request, formats);
     if (!plan.refusal.isEmpty()) {
         showMessage(plan.refusal);
         return kRefusedStatus;

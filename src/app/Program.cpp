@@ -21,7 +21,7 @@ namespace {
 // The program's life around `body`: an ending signal closes the main window
 // as the user would; afterwards the windows go, the instance's temporary
 // folder goes, and a signal that arrived ends the program by that signal.
-int runWithEndingSignals(const std::function<int(const EndingSignals*)>& body) {
+int runWithEndingSignals(const std::function<int(EndingSignals*)>& body) {
     // Watched before the windows exist, so that no signal finds the default
     // action and ends the program without its clean-up. Without a pipe the
     // program still runs, and a signal ends it as it would any program.
@@ -47,7 +47,7 @@ int runWithEndingSignals(const std::function<int(const EndingSignals*)>& body) {
 } // namespace
 
 int runProgram(const std::function<void()>& started, const QString& file) {
-    return runWithEndingSignals([&](const EndingSignals*) {
+    return runWithEndingSignals([&](EndingSignals*) {
         startProgram();
         // Queued ahead of what `started` queues, which then finds the file loaded.
         if (!file.isEmpty())
@@ -60,8 +60,8 @@ int runProgram(const std::function<void()>& started, const QString& file) {
 }
 
 int runPrintRequest(const PrintRequest& request) {
-    return runWithEndingSignals([&](const EndingSignals* ending) {
-        return printWithoutWindows(request, [ending] { return ending && ending->received(); });
+    return runWithEndingSignals([&](EndingSignals* ending) {
+        return printWithoutWindows(request, [ending] { return ending && ending->check(); });
     });
 }
 

@@ -77,8 +77,13 @@ void EndingSignals::readPipe() {
             }
 }
 
-void EndingSignals::endAsReceived() const {
-    if (received_ == 0)
+int EndingSignals::check() {
+    readPipe();
+    return received_;
+}
+
+void EndingSignals::endAsReceived() {
+    if (check() == 0)
         return;
     struct sigaction fallback {};
     fallback.sa_handler = SIG_DFL;

@@ -26,9 +26,12 @@ public:
 
     // The first ending signal that arrived, or 0.
     int received() const { return received_; }
-    // When a signal has arrived, ends the process by it (the default action,
-    // raised again); otherwise returns.
-    void endAsReceived() const;
+    // Also takes a signal that came while no event loop was looking (a run
+    // without windows, the end of the program); returns received().
+    int check();
+    // When a signal has arrived, also since the event loop last looked, ends
+    // the process by it (the default action, raised again); otherwise returns.
+    void endAsReceived();
 
 signals:
     // Once, in the event loop, for the first signal; later ones change

@@ -13,7 +13,8 @@
 //   text <text>         the text view's text, each line break as '|'
 //   picture <shown|hidden>, run <enabled|disabled>   the picture panel, "отчет"
 //   finished
-// Usage: program_driver [--lines N] [--output FILE.rps|FILE.pdf] [--open FILE]
+// Usage: program_driver [--lines N | --text FILE] [--output FILE.rps|FILE.pdf] [--open FILE]
+// (--text: "файл" loads that file instead of N lines written for it)
 // The working folder holds Project1.rpj; the page file goes into Qt's
 // temporary folder ($TMPDIR).
 #include "app/Program.h"
@@ -47,6 +48,7 @@ struct Options {
     int lines = 30;
     QString output; // empty: the preview
     QString open;   // not empty: the file the program starts with
+    QString text;   // not empty: the file "файл" loads
 };
 
 Options parse(const QStringList& arguments) {
@@ -58,6 +60,8 @@ Options parse(const QStringList& arguments) {
             options.output = arguments[i + 1];
         else if (arguments[i] == QLatin1String("--open"))
             options.open = arguments[i + 1];
+        else if (arguments[i] == QLatin1String("--text"))
+            options.text = arguments[i + 1];
     }
     return options;
 }
@@ -182,7 +186,8 @@ int main(int argc, char** argv) {
     return runProgram([&] {
         services = std::make_unique<test::ScriptedServices>();
         services->boxes.onShow = [](const MessageBox& box) { say("box " + box.text); };
-        services->dialogs.answers.push_back(writeText(options.lines));
+        services->dialogs.answers.push_back(options.text.isEmpty() ? writeText(options.lines)
+                                                                   : options.text);
         watcher = std::make_unique<Watcher>(options);
         auto* input = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, qApp);
         QObject::connect(input, &QSocketNotifier::activated, [input] { command(input); });

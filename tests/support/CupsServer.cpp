@@ -181,14 +181,27 @@ int CupsServer::completedJobs() {
     return count < 0 ? 0 : count;
 }
 
-QStringList CupsServer::jobTitles() {
+namespace {
+
+// A text of each job the server has finished.
+QStringList ofCompletedJobs(const char* (*field)(const cups_job_t&)) {
     cups_job_t* jobs = nullptr;
     const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, nullptr, 0, CUPS_WHICHJOBS_COMPLETED);
-    QStringList titles;
+    QStringList texts;
     for (int i = 0; i < count; ++i)
-        titles << QString::fromUtf8(jobs[i].title);
+        texts << QString::fromUtf8(field(jobs[i]));
     cupsFreeJobs(count, jobs);
-    return titles;
+    return texts;
+}
+
+} // namespace
+
+QStringList CupsServer::jobTitles() {
+    return ofCompletedJobs([](const cups_job_t& job) -> const char* { return job.title; });
+}
+
+QStringList CupsServer::jobQueues() {
+    return ofCompletedJobs([](const cups_job_t& job) -> const char* { return job.dest; });
 }
 
 QStringList CupsServer::waitForPdfs(int count, int timeoutMs) {

@@ -50,6 +50,8 @@ public:
     // The number and the titles of the jobs the server has finished.
     int completedJobs();
     QStringList jobTitles();
+    // The queue of each finished job.
+    QStringList jobQueues();
     // The documents of the jobs as the server received them, by job.
     QStringList jobDocuments();
     static QString pdfText(const QString& pdf);
