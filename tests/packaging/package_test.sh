@@ -274,9 +274,10 @@ start() {
 
     echo "a print without windows: the output goes where the launcher was started, a printer's name as it is"
     printf 'row 1\r\n' >"$scratch/data.txt"
+    cp "$datadir/Project1.rpj" "$scratch/p.rpj" # the working folder's is changed above
     local nowhere=$scratch/no-cups.sock
     (cd "$scratch" && HOME=$home QT_QPA_PLATFORM= DISPLAY= CUPS_SERVER=$nowhere timeout 60 \
-        "$launcher" --print data.txt --to=out.pdf) || fail "--print through the launcher ended with $?"
+        "$launcher" --print data.txt --to=out.pdf --project=p.rpj) || fail "--print through the launcher ended with $?"
     [ -s "$scratch/out.pdf" ] || fail "no out.pdf in the folder the launcher was started in"
     message=$(cd "$scratch" && HOME=$home QT_QPA_PLATFORM= DISPLAY= CUPS_SERVER=$nowhere timeout 60 \
         "$launcher" --print --printer office data.txt 2>&1)
