@@ -7,8 +7,8 @@
 #include "platform/ErrorOutputBoxes.h"
 #include "platform/HandlerGuard.h"
 #include "report/common/RptTranslate.h"
-#include "report/system/RptFormatTable.h"
 #include "report/stream/TRptStreamWriter.h"
+#include "report/system/RptFormatTable.h"
 #include "report/system/TRptSystem.h"
 #include "report/windows/TRptPrinterDevice.h"
 
@@ -72,16 +72,19 @@ Plan planOutputs(const PrintRequest& request, const RptFormatTable& formats) {
     if (!format) {
         plan.refusal =
             request.format.isEmpty()
-                ? QStringLiteral("Cannot tell the format of \"%1\" by its extension; use %2, or --format.")
+                ? QStringLiteral(
+                      "Cannot tell the format of \"%1\" by its extension; use %2, or --format.")
                       .arg(request.to, formatNames(formats))
-                : QStringLiteral("Unknown format \"%1\"; use %2.").arg(request.format, formatNames(formats));
+                : QStringLiteral("Unknown format \"%1\"; use %2.")
+                      .arg(request.format, formatNames(formats));
         return plan;
     }
     std::set<QString> outputs;
     for (const QString& file : request.files) {
         const QString output =
-            intoFolder ? QDir(request.to).filePath(QFileInfo(file).completeBaseName() + format->extension)
-                       : format->fileNameFor(request.to);
+            intoFolder
+                ? QDir(request.to).filePath(QFileInfo(file).completeBaseName() + format->extension)
+                : format->fileNameFor(request.to);
         if (!outputs.insert(QFileInfo(output).absoluteFilePath()).second) {
             plan.refusal = QStringLiteral("Two files would be written to \"%1\"; print them into "
                                           "different folders.")
@@ -145,7 +148,9 @@ void criticalOnly(QtMsgType type, const QMessageLogContext& context, const QStri
 
 } // namespace
 
-void quietenQtWarnings() { qtHandler = qInstallMessageHandler(criticalOnly); }
+void quietenQtWarnings() {
+    qtHandler = qInstallMessageHandler(criticalOnly);
+}
 
 int printWithoutWindows(const PrintRequest& request, const std::function<bool()>& ending) {
     prepareProgram();

@@ -51,8 +51,7 @@ int runProgram(const std::function<void()>& started, const QString& file) {
         startProgram();
         // Queued ahead of what `started` queues, which then finds the file loaded.
         if (!file.isEmpty())
-            QTimer::singleShot(0, Form1,
-                               [file] { runGuarded([&] { Form1->openAtStart(file); }); });
+            QTimer::singleShot(0, Form1, [file] { runGuarded([&] { Form1->openAtStart(file); }); });
         if (started)
             started();
         return QApplication::exec();

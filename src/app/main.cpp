@@ -35,7 +35,8 @@ int main(int argc, char** argv) {
         // No window is shown: where there is no display the offscreen
         // platform serves, instead of the window system aborting the program.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
-            qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+            qEnvironmentVariableIsEmpty("DISPLAY") &&
+            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         zamt::quietenQtWarnings();
         QApplication app(argc, argv);

@@ -1,14 +1,15 @@
 // --print as a real process without a display: what it writes, what it says
 // on the error output and its status; on a CUPS server of the test's own,
 // printing and the rows "отчет" prints from the windows.
+#include "../report/system/SystemRunSupport.h"
 #include "ProgramProcess.h"
 #include "support/CupsServer.h"
 #include "support/TempDir.h"
-#include "../report/system/SystemRunSupport.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 #include <csignal>
 #include <gtest/gtest.h>
 
@@ -75,7 +76,9 @@ struct PrintCase {
     QStringList outputs; // what the folder out/ holds afterwards
 };
 
-void PrintTo(const PrintCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const PrintCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class PrintedWithoutADisplay : public ::testing::TestWithParam<PrintCase> {};
 
@@ -101,22 +104,31 @@ TEST_P(PrintedWithoutADisplay, WritesWholeOutputsOrSaysWhyNot) {
             EXPECT_TRUE(CupsServer::pdfText(path).contains("another passport"));
         } else if (output.endsWith(".pdf")) {
             const QString text = CupsServer::pdfText(path);
-            for (const char* row : {"Паспорт 07", "row 1\n", "row 59\n", "row 60 wide wide"})
-                EXPECT_TRUE(text.contains(QString::fromUtf8(row))) << row << " in " << path.toStdString();
+            EXPECT_TRUE(text.contains("Паспорт 07\n")) << path.toStdString();
+            for (int row = 1; row <= 60; ++row) // every row, the wide ones broken
+                EXPECT_TRUE(text.contains(
+                    QRegularExpression(QStringLiteral("^row %1( wide wide.*)?$").arg(row),
+                                       QRegularExpression::MultilineOption)))
+                    << row << " in " << path.toStdString();
         } else {
             EXPECT_EQ(pagesOf(readFile(path)).size(), 2u) << path.toStdString();
         }
     }
 }
 
-const QString kMissing = "zamt05: Cannot open file \"%1/nowhere.txt\". No such file or directory.\n";
+const QString kMissing =
+    "zamt05: Cannot open file \"%1/nowhere.txt\". No such file or directory.\n";
 
 INSTANTIATE_TEST_SUITE_P(
     , PrintedWithoutADisplay,
     ::testing::Values(
         PrintCase{"Pdf", {"data07.txt", "--to", "out/passport.pdf"}, 0, "", {"passport.pdf"}},
-        PrintCase{"Snapshot", {"data07.txt", "--to", "%1/out/passport.rps"}, 0, "", {"passport.rps"}},
-        PrintCase{"FormatNamed", {"data07.txt", "--to", "out/passport", "--format", "RPS"}, 0, "",
+        PrintCase{
+            "Snapshot", {"data07.txt", "--to", "%1/out/passport.rps"}, 0, "", {"passport.rps"}},
+        PrintCase{"FormatNamed",
+                  {"data07.txt", "--to", "out/passport", "--format", "RPS"},
+                  0,
+                  "",
                   {"passport.rps"}},
         PrintCase{"MissingFile", {"nowhere.txt", "--to", "out/passport.pdf"}, 1, kMissing, {}},
         PrintCase{"DamagedProject",
@@ -130,13 +142,24 @@ INSTANTIATE_TEST_SUITE_P(
                   "zamt05: Cannot create file \"%1/out/gone/passport.pdf\". No such file or "
                   "directory.\n",
                   {}},
-        PrintCase{"PrinterOutputWithoutAPrinter", {"data07.txt", "--to", "out/p.prn"}, 1,
-                  "zamt05: No printers installed!\n", {}},
-        PrintCase{"FolderOfSeveralFiles", {"data07.txt", "nowhere.txt", "b.txt", "--to", "out"}, 1,
-                  kMissing, {"b.pdf", "data07.pdf"}},
-        PrintCase{"SeveralFilesIntoOneFile", {"data07.txt", "b.txt", "--to", "out/p.pdf"}, 2,
-                  "zamt05: --to must name a folder when several files are printed.\n", {}},
-        PrintCase{"UnknownExtension", {"data07.txt", "--to", "out/p.doc"}, 2,
+        PrintCase{"PrinterOutputWithoutAPrinter",
+                  {"data07.txt", "--to", "out/p.prn"},
+                  1,
+                  "zamt05: No printers installed!\n",
+                  {}},
+        PrintCase{"FolderOfSeveralFiles",
+                  {"data07.txt", "nowhere.txt", "b.txt", "--to", "out"},
+                  1,
+                  kMissing,
+                  {"b.pdf", "data07.pdf"}},
+        PrintCase{"SeveralFilesIntoOneFile",
+                  {"data07.txt", "b.txt", "--to", "out/p.pdf"},
+                  2,
+                  "zamt05: --to must name a folder when several files are printed.\n",
+                  {}},
+        PrintCase{"UnknownExtension",
+                  {"data07.txt", "--to", "out/p.doc"},
+                  2,
                   "zamt05: Cannot tell the format of \"out/p.doc\" by its extension; use rps, "
                   "prn, pdf, or --format.\n",
                   {}}),
@@ -163,15 +186,17 @@ TEST(PrintedWithoutADisplayOnCups, PrintsOnTheNamedOrDefaultPrinterTheRowsOfTheW
     ASSERT_EQ(cups.waitForPdfs(2).size(), 2);
     EXPECT_EQ(cups.jobQueues(), QStringList({"office", "pdf"}));
     for (const QString& document : cups.jobDocuments())
-        EXPECT_TRUE(CupsServer::pdfText(document).contains("row 60 wide")) << document.toStdString();
+        EXPECT_TRUE(CupsServer::pdfText(document).contains("row 60 wide"))
+            << document.toStdString();
 
     const Ended native = print(folder, temp.path(), {"data07.txt", "--to", "p.prn"});
     EXPECT_EQ(native.status, 0) << native.err.toStdString();
     EXPECT_TRUE(readFile(folder.file("p.prn")).startsWith("%PDF"));
 
     ASSERT_EQ(print(folder, temp.path(), {"data07.txt", "--to", "%1/cli.rps"}).status, 0);
-    ProgramProcess windows(folder, temp.path(),
-                           {"--text", folder.file("data07.txt"), "--output", folder.file("gui.rps")});
+    ProgramProcess windows(
+        folder, temp.path(),
+        {"--text", folder.file("data07.txt"), "--output", folder.file("gui.rps")});
     windows.waitFor("never said");
     ASSERT_TRUE(windows.lines().contains("finished")) << windows.said().toStdString();
     EXPECT_TRUE(readFile(folder.file("cli.rps")) == readFile(folder.file("gui.rps")))

@@ -13,9 +13,8 @@ void rptRunReport(const RptReport& report, const RptProjectModel& project,
     TRptSystem::RunValues values;
     values.title = report.title;
     values.paper = {rptPageWidth(report), rptPageHeight(report)};
-    values.orientation = report.orientation == RptOrientation::Landscape
-                             ? TOrientation::poLandscape
-                             : TOrientation::poPortrait;
+    values.orientation = report.orientation == RptOrientation::Landscape ? TOrientation::poLandscape
+                                                                         : TOrientation::poPortrait;
     values.marginLeft = report.marginLeft;
     values.marginRight = report.marginRight;
     values.marginTop = report.marginTop;
