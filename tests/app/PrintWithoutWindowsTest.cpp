@@ -40,9 +40,7 @@ struct Ended {
 void startPrint(QProcess& program, const TempDir& folder, const QString& temp,
                 QStringList arguments) {
     QFile::copy(sourceDir() + "/resources/Project1.rpj", folder.file("Project1.rpj"));
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(name);
+    QProcessEnvironment environment = environmentWithoutADisplay();
     environment.insert("TMPDIR", temp);
     for (QString& argument : arguments)
         argument.replace("%1", folder.path());

@@ -6,6 +6,13 @@
 
 namespace zamt::test {
 
+QProcessEnvironment environmentWithoutADisplay() {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(name);
+    return environment;
+}
+
 ProgramProcess::ProgramProcess(const TempDir& folder, const QString& temp,
                                const QStringList& arguments) {
     QFile::copy(sourceDir() + "/resources/Project1.rpj", folder.file("Project1.rpj"));

@@ -10,6 +10,10 @@
 
 namespace zamt::test {
 
+// This process's environment with no display and no Qt platform named: the
+// real program started as from a console without a window system.
+QProcessEnvironment environmentWithoutADisplay();
+
 class ProgramProcess {
 public:
     ProgramProcess(const TempDir& folder, const QString& temp, const QStringList& arguments);

@@ -26,9 +26,7 @@ void PrintTo(const Printed& c, std::ostream* out) {
 class WithoutADisplay : public ::testing::TestWithParam<Printed> {};
 
 TEST_P(WithoutADisplay, PrintsAndEnds) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(name);
+    const QProcessEnvironment environment = environmentWithoutADisplay();
     TempDir folder;
     QProcess program;
     program.setProcessEnvironment(environment);
@@ -69,9 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(VersionWithoutADisplay, IsTheWholeOutput) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove("DISPLAY");
-    environment.remove("QT_QPA_PLATFORM");
+    const QProcessEnvironment environment = environmentWithoutADisplay();
     QProcess program;
     program.setProcessEnvironment(environment);
     program.start(ZAMT_PROGRAM, {"--version"});
