@@ -1,23 +1,23 @@
 #include "platform/CodePage.h"
 
-#include <QStringDecoder>
+#include "platform/CodePageDecoder.h"
+
 #include <array>
 
 namespace zamt {
 
 namespace {
 
-// The code page's byte of every character it holds, taken once from Qt's
-// own decoder (each byte decoded, and the mapping turned round), so that
+// The code page's byte of every character it holds, taken once from the
+// system's decoder (each byte decoded, and the mapping turned round), so that
 // converting a text costs a table look-up per character rather than a call
 // into the converter. 0 marks a character the code page lacks.
 const std::array<unsigned char, 0x10000>& byteOfCharacter() {
     static const auto table = [] {
         std::array<unsigned char, 0x10000> bytes{};
-        QStringDecoder decoder("windows-1251", QStringConverter::Flag::Stateless);
         for (int byte = 0x80; byte <= 0xFF; ++byte) {
             const char one = static_cast<char>(byte);
-            const QString ch = decoder.decode(QByteArrayView(&one, 1));
+            const QString ch = decodeCp1251(std::string_view(&one, 1));
             if (ch.size() == 1 && ch[0] != QChar::ReplacementCharacter)
                 bytes[ch[0].unicode()] = static_cast<unsigned char>(byte);
         }
@@ -48,8 +48,7 @@ std::string toCp1251(const QString& text) {
 }
 
 QString fromCp1251(std::string_view bytes) {
-    QStringDecoder decoder("windows-1251", QStringConverter::Flag::Stateless);
-    return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    return decodeCp1251(bytes);
 }
 
 std::string cp1251(std::string_view utf8) {

@@ -3,12 +3,18 @@
 #include "platform/CodePage.h"
 
 #include <QLocale>
-#include <cstdlib>
 #include <string>
 
 namespace zamt {
 namespace {
 char g_separator = '.';
+}
+
+char decimalSeparatorOfText(const QString& point) {
+    if (point.size() != 1)
+        return '.';
+    const unsigned char byte = cp1251Byte(point.at(0));
+    return byte == '?' ? '.' : static_cast<char>(byte);
 }
 
 char decimalSeparatorOfLocale(std::string_view localeName) {
@@ -19,23 +25,10 @@ char decimalSeparatorOfLocale(std::string_view localeName) {
     const QLocale locale(QString::fromStdString(name));
     if (locale.language() == QLocale::C)
         return '.';
-    const QString point = locale.decimalPoint();
-    if (point.size() != 1)
-        return '.';
-    const unsigned char byte = cp1251Byte(point.at(0));
-    return byte == '?' ? '.' : static_cast<char>(byte);
+    return decimalSeparatorOfText(locale.decimalPoint());
 }
 
-char decimalSeparatorFromEnvironment() {
-    for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
-        const char* value = std::getenv(variable);
-        if (value != nullptr && *value != '\0')
-            return decimalSeparatorOfLocale(value);
-    }
-    return '.';
-}
-
-void initDecimalSeparator() { g_separator = decimalSeparatorFromEnvironment(); }
+void initDecimalSeparator() { g_separator = systemDecimalSeparator(); }
 char decimalSeparator() { return g_separator; }
 void setDecimalSeparator(char separator) { g_separator = separator; }
 

@@ -20,8 +20,10 @@ QString fileFailureMessage(FileStep step, const QString& path, int error, TextHo
     return fileFailureMessage(step, path, systemErrorText(error), translate);
 }
 
+#ifndef _WIN32 // Windows: SystemErrorWindows.cpp
 QString systemErrorText(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
+#endif
 
 } // namespace zamt

@@ -12,6 +12,12 @@
 // the first byte). Pipes and devices are written directly, never blocking
 // at the opening.
 //
+// On Windows the temporary file gets the replaced file's attributes and is
+// moved over it with MoveFileExW (write-through); a file with the read-only
+// attribute, a reserved device name (CON, NUL, COM1, ...) and a name ending
+// in a dot or a blank are refused, and there are no pipes or devices to
+// write to.
+//
 //   FileReplacement file(path);
 //   if (!file.open()) throw AppError(file.errorMessage());
 //   file.device()->write(bytes);   // or another writer writes file.writePath()
@@ -64,14 +70,15 @@ public:
     // False when any of it fails: then the target is unchanged and the
     // temporary file is gone.
     bool commit();
-    // Gives up with errno `error` as a write failure, e.g. when a writer of
+    // Gives up with the system's error code `error` as a write failure, e.g. when a writer of
     // writePath() left its output unfinished; the temporary file goes.
     void fail(int error);
-    // The errno that best explains output that another writer left
-    // unfinished: ENOSPC when the file system has no room left, else EIO.
+    // The system's error code that best explains output that another writer left
+    // unfinished: a full disk when the file system has no room left, else a
+    // failure to write (ENOSPC or EIO; on Windows 112 or 29).
     int shortfallError() const;
 
-    // The errno of the failure, 0 while none.
+    // The system's error code of the failure (SystemError.h), 0 while none.
     int error() const;
     // "Cannot create file "%1". %2" for a failed open(), "Cannot write file
     // "%1". %2" for a failed write or commit, with the path as given made
@@ -88,6 +95,8 @@ private:
     int prepare();
     int createTemporary(const std::string& folder, const std::string& name);
     int openTarget(Mode mode);
+    int replaceTarget(); // renames the temporary file over the target
+    static std::string uniqueSuffix(); // six letters or digits
     int finishAndClose();
     void discard();
 

@@ -2,11 +2,10 @@
 
 #include "platform/FileCalls.h"
 #include "platform/FileFailure.h"
+#include "platform/SystemError.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <unistd.h>
 
 namespace zamt {
 
@@ -29,7 +28,7 @@ bool FileReplacementDevice::emptyOnce() {
     if (!mustEmpty_)
         return true;
     mustEmpty_ = false;
-    return ::ftruncate(fd_, 0) == 0 || fail(errno);
+    return fileCalls().truncate(fd_, 0) == 0 || fail(lastSystemError());
 }
 
 bool FileReplacementDevice::sendBlock() {
@@ -45,12 +44,12 @@ bool FileReplacementDevice::sendBlock() {
     while (left > 0) {
         const ssize_t written = calls.write(fd_, data, left);
         if (written < 0) {
-            if (errno == EINTR)
+            if (lastSystemError() == kErrorInterrupted)
                 continue;
-            return fail(errno);
+            return fail(lastSystemError());
         }
         if (written == 0)
-            return fail(ENOSPC); // nothing more fits
+            return fail(kErrorNoSpace); // nothing more fits
         data += written;
         left -= static_cast<size_t>(written);
     }
@@ -82,8 +81,8 @@ bool FileReplacementDevice::seek(qint64 pos) {
     if (pos != filePos_) {
         if (!emptyOnce())
             return false;
-        if (::lseek(fd_, pos, SEEK_SET) < 0)
-            return fail(errno);
+        if (fileCalls().seek(fd_, pos) < 0)
+            return fail(lastSystemError());
         filePos_ = pos;
     }
     return QIODevice::seek(pos);
@@ -96,8 +95,8 @@ qint64 FileReplacementDevice::size() const {
 bool FileReplacementDevice::resize(qint64 size) {
     if (!seekable_ || size < 0 || !sendBlock() || !emptyOnce())
         return false;
-    if (::ftruncate(fd_, size) != 0)
-        return fail(errno);
+    if (fileCalls().truncate(fd_, size) != 0)
+        return fail(lastSystemError());
     end_ = size;
     if (pos() > size)
         return seek(size);

@@ -1,5 +1,7 @@
 #include "platform/InstanceTempFolder.h"
 
+#include "platform/PrivateFolder.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -9,8 +11,6 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace zamt {
 namespace {
@@ -26,22 +26,6 @@ Held& held() {
     return instance;
 }
 
-// The user's folder must be a real folder of the user's, closed to others:
-// another user could have put a folder or a link of theirs under that name.
-QString makeUserFolder(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
-    if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST)
-        return QString::fromLocal8Bit(std::strerror(errno));
-    struct stat info {};
-    if (::lstat(name.constData(), &info) != 0)
-        return QString::fromLocal8Bit(std::strerror(errno));
-    if (!S_ISDIR(info.st_mode) || info.st_uid != ::getuid())
-        return QStringLiteral("%1 is not a folder of this user").arg(QDir::toNativeSeparators(path));
-    if ((info.st_mode & 0077) != 0 && ::chmod(name.constData(), 0700) != 0)
-        return QString::fromLocal8Bit(std::strerror(errno));
-    return {};
-}
-
 QString lockName(const QString& folder) { return folder + QStringLiteral(".lock"); }
 
 // A lock that does not expire with age: only a lock whose process is gone
@@ -55,7 +39,7 @@ std::unique_ptr<QLockFile> lockFor(const QString& folder) {
 } // namespace
 
 QString userTempFolder() {
-    return QDir::tempPath() + QStringLiteral("/zamt05-") + QString::number(::getuid());
+    return QDir::tempPath() + QStringLiteral("/zamt05-") + userIdText();
 }
 
 InstanceTempFolder instanceTempFolder() {
@@ -67,7 +51,7 @@ InstanceTempFolder instanceTempFolder() {
     releaseInstanceTempFolder();
     const QString number = QString::number(QCoreApplication::applicationPid());
     QString folder = userTempFolder() + QLatin1Char('/') + number;
-    if (const QString error = makeUserFolder(userTempFolder()); !error.isEmpty())
+    if (const QString error = makePrivateFolder(userTempFolder()); !error.isEmpty())
         return {folder, error};
     // A lock under this process's number held by another means a dead
     // instance of the same number whose lock is still being left; take the

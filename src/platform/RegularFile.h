@@ -13,7 +13,7 @@ namespace zamt {
 
 // AppError "Cannot open file "%s". %s" with the full path and the reason.
 [[noreturn]] void throwCannotOpen(const QString& path, const QString& reason);
-// The same with the system's text for errno `error`.
+// The same with the system's text for its error code `error` (SystemError.h).
 [[noreturn]] void throwCannotOpen(const QString& path, int error);
 
 // The file's bytes, read whole, or nothing when it holds more than `limit`

@@ -1,24 +1,20 @@
 #include "platform/IoErrors.h"
 
-#include <cerrno>
-
 namespace zamt {
 
-QString ioErrorMessage(int errnoValue) {
-    switch (errnoValue) {
-    case ENOENT:
+QString ioErrorMessage(int systemError) {
+    // The Windows error codes 2 to 5 have texts of their own.
+    switch (systemError) {
+    case 2:
         return QStringLiteral("File not found");
-    case ENAMETOOLONG:
-    case EINVAL:
+    case 3:
         return QStringLiteral("Invalid filename");
-    case EMFILE:
-    case ENFILE:
+    case 4:
         return QStringLiteral("Too many open files");
-    case EACCES:
-    case EPERM:
+    case 5:
         return QStringLiteral("File access denied");
     default:
-        return QStringLiteral("I/O error %1").arg(errnoValue);
+        return QStringLiteral("I/O error %1").arg(systemError);
     }
 }
 

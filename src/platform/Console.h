@@ -1,0 +1,13 @@
+#pragma once
+// The console the program was started from, for --help, --version and the
+// messages of --print.
+
+namespace zamt {
+
+// Makes the standard output and error output reach the console of the
+// program that started this one. Nothing to do where they always do; on
+// Windows a program with windows has no console of its own, and its output
+// would go nowhere. Output already redirected to a file or a pipe stays so.
+void attachParentConsole();
+
+} // namespace zamt

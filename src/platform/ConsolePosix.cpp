@@ -1,0 +1,7 @@
+#include "platform/Console.h"
+
+namespace zamt {
+
+void attachParentConsole() {}
+
+} // namespace zamt
