@@ -78,3 +78,19 @@ zamt_win_build_qt() {
   cmake --install "$zamt_win_cache/build-qt" >/dev/null
   echo "$stamp" >"$prefix/.zamt-stamp"
 }
+
+# GoogleTest for the Windows tests, from the source Debian's libgtest-dev
+# ships in /usr/src/googletest.
+zamt_win_build_gtest() {
+  local source=/usr/src/googletest options stamp prefix=$zamt_win_cache/gtest
+  options=(-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF -DCMAKE_INSTALL_PREFIX="$prefix")
+  stamp=$(zamt_win_stamp "$(dpkg-query -W -f='${Version}' libgtest-dev)" "${options[@]}")
+  zamt_win_current "$prefix" "$stamp" && return 0
+  echo "Building GoogleTest for Windows"
+  rm -rf "$prefix" "$zamt_win_cache/build-gtest"
+  cmake -S "$source" -B "$zamt_win_cache/build-gtest" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$zamt_win_scripts/mingw-toolchain.cmake" "${options[@]}" >/dev/null
+  cmake --build "$zamt_win_cache/build-gtest" -j "$zamt_win_jobs" >/dev/null
+  cmake --install "$zamt_win_cache/build-gtest" >/dev/null
+  echo "$stamp" >"$prefix/.zamt-stamp"
+}

@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/PrintWithoutWindows.h"
 #include "app/Program.h"
+#include "platform/Console.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -17,6 +18,7 @@ void write(std::FILE* stream, const QString& text) {
 } // namespace
 
 int main(int argc, char** argv) {
+    zamt::attachParentConsole();
     // Read without the window system, which aborts the program where there
     // is no display: --help and --version must work there too.
     zamt::CommandLine line;

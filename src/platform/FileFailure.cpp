@@ -1,5 +1,6 @@
 #include "platform/FileFailure.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <cstring>
 
@@ -12,7 +13,9 @@ QString fileFailureMessage(FileStep step, const QString& path, const QString& re
                                               : QStringLiteral("Cannot write file \"%1\". %2");
     if (translate)
         form = translate(form);
-    const QString shown = path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
+    // As the system spells paths: backslashes on Windows.
+    const QString shown =
+        path.isEmpty() ? path : QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     return form.arg(shown, reason);
 }
 

@@ -11,6 +11,8 @@
 namespace zamt {
 namespace {
 
+constexpr int kErrorDirectoryNotSupported = 336; // ERROR_DIRECTORY_NOT_SUPPORTED
+
 class Handle {
 public:
     explicit Handle(HANDLE handle) : handle_(handle) {}
@@ -37,7 +39,7 @@ HANDLE openRegularFile(const QString& path) {
     if (attributes == INVALID_FILE_ATTRIBUTES)
         throwCannotOpen(path, static_cast<int>(GetLastError()));
     if (attributes & FILE_ATTRIBUTE_DIRECTORY)
-        throwCannotOpen(path, ERROR_DIRECTORY_NOT_SUPPORTED);
+        throwCannotOpen(path, kErrorDirectoryNotSupported);
     Handle file(CreateFileW(name.c_str(), GENERIC_READ,
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));

@@ -1,7 +1,8 @@
 #include "support/FailingFileCalls.h"
 
+#include "platform/SystemError.h"
+
 #include <algorithm>
-#include <cerrno>
 
 namespace zamt::test {
 
@@ -24,7 +25,7 @@ bool FailingFileCalls::failsNow(Call call) {
     const int count = ++counts_[static_cast<int>(call)];
     if (call != call_ || count != nth_)
         return false;
-    errno = error_;
+    setLastSystemError(error_);
     return true;
 }
 
@@ -38,7 +39,7 @@ ssize_t FailingFileCalls::write(int fd, const void* data, size_t size) {
         return -1;
     if (budget_ >= 0) {
         if (written >= budget_) {
-            errno = error_;
+            setLastSystemError(error_);
             return -1;
         }
         size = std::min<size_t>(size, static_cast<size_t>(budget_ - written));

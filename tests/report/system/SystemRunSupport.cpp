@@ -1,5 +1,6 @@
 #include "SystemRunSupport.h"
 
+#include "platform/PrivateFolder.h"
 #include "report/stream/TRptRender.h"
 #include "report/stream/TRptStreamReader.h"
 #include "report/stream/TRptStreamWriter.h"
@@ -8,8 +9,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
-
-#include <unistd.h>
 
 namespace zamt::test {
 
@@ -56,7 +55,7 @@ QStringList PrivateTempFolder::pageFiles() const { return pageFilesUnder(dir_.pa
 std::string instanceFolderIn(const QString& temp) {
     return QStringLiteral("%1/zamt05-%2/%3")
         .arg(temp)
-        .arg(::getuid())
+        .arg(userIdText())
         .arg(QCoreApplication::applicationPid())
         .toStdString();
 }

@@ -1,0 +1,138 @@
+// The record written on Windows: wide paths, and Windows' own refusals (a
+// file another program holds, the read-only attribute, device names, names
+// Windows would cut short), each leaving what was there as it was.
+#include "records/PassportWriter.h"
+
+#include "RecordTestSupport.h"
+#include "platform/AppError.h"
+#include "platform/DecimalSeparator.h"
+#include "support/FailingFileCalls.h"
+#include "support/ScriptedServices.h"
+#include "support/TempDir.h"
+
+#include <QDir>
+#include <functional>
+#include <gtest/gtest.h>
+#include <windows.h>
+
+namespace zamt {
+namespace {
+
+using test::exampleMeasurement;
+using test::exampleRecord;
+using test::FailingFileCalls;
+using test::folderEntries;
+using test::kPrevious;
+using test::readFile;
+using test::ScopedFileCalls;
+using test::ScriptedServices;
+using test::TempDir;
+
+const MessageBox kAccessError{BoxKind::Warning, "Warning", "File access error"};
+
+class PassportWriterWindows : public ::testing::Test {
+protected:
+    void SetUp() override { setDecimalSeparator(','); }
+    void TearDown() override { setDecimalSeparator('.'); }
+
+    void press(const QString& answer) {
+        services.dialogs.answers.push_back(answer);
+        writePassportRecord(nullptr, request, exampleMeasurement());
+    }
+
+    TempDir dir;
+    ScriptedServices services;
+    OpenFileRequest request = passportDialogRequest(dir.path());
+};
+
+TEST_F(PassportWriterWindows, WritesTheExampleIntoACyrillicFolderAndName) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QString::fromUtf8("Записи")));
+    const QString path = dir.file(QString::fromUtf8("Записи/насосная 3.txt"));
+    press(path);
+    const QByteArray written = readFile(path);
+    EXPECT_EQ(written, QByteArray::fromStdString(exampleRecord(',')));
+    EXPECT_EQ(written.size(), 1492);
+    EXPECT_EQ(services.boxes.shown,
+              (std::vector<MessageBox>{{BoxKind::Information, "Information",
+                                        QString::fromUtf8("Уже записано: 11Kbit")}}));
+}
+
+struct Refusal {
+    const char* name;
+    const char* file;
+    // Makes the situation; returns what undoes it (or nothing).
+    std::function<std::function<void()>(const QString& path)> arrange;
+};
+
+std::function<void()> nothing(const QString&) { return {}; }
+
+std::function<void()> previousRecord(const QString& path, DWORD attributes) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(kPrevious);
+    file.close();
+    SetFileAttributesW(path.toStdWString().c_str(), attributes);
+    return [path] { SetFileAttributesW(path.toStdWString().c_str(), FILE_ATTRIBUTE_NORMAL); };
+}
+
+class RecordRefusals : public PassportWriterWindows,
+                       public ::testing::WithParamInterface<Refusal> {};
+
+TEST_P(RecordRefusals, WarnAndLeaveTheFolderAsItWas) {
+    const QString path = dir.file(QString::fromUtf8(GetParam().file));
+    const std::function<void()> undo = GetParam().arrange(path);
+    const QStringList before = folderEntries(dir.path());
+    press(path);
+    if (undo)
+        undo();
+    EXPECT_EQ(services.boxes.shown, std::vector{kAccessError});
+    EXPECT_EQ(folderEntries(dir.path()), before);
+    // A device name is never opened here, not even to look.
+    if (undo)
+        EXPECT_EQ(readFile(path), kPrevious);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, RecordRefusals,
+    ::testing::Values(
+        Refusal{"ReadOnlyAttribute", "data07.txt",
+                [](const QString& p) { return previousRecord(p, FILE_ATTRIBUTE_READONLY); }},
+        Refusal{"HeldWithoutSharing", "data07.txt",
+                [](const QString& p) {
+                    previousRecord(p, FILE_ATTRIBUTE_NORMAL);
+                    const HANDLE held = CreateFileW(p.toStdWString().c_str(), GENERIC_READ, 0,
+                                                    nullptr, OPEN_EXISTING, 0, nullptr);
+                    return std::function<void()>([held] { CloseHandle(held); });
+                }},
+        Refusal{"DeviceName", "CON", nothing}, Refusal{"DeviceWithExtension", "nul.txt", nothing},
+        Refusal{"ComPort", "COM1", nothing}, Refusal{"PrinterPort", "LPT1.txt", nothing},
+        Refusal{"AuxDevice", "aux", nothing}, Refusal{"EndsInADot", "data07.", nothing},
+        Refusal{"EndsInABlank", "data07 ", nothing},
+        Refusal{"MissingFolder", "nowhere/data07.txt", nothing}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Windows refuses a path beyond 260 characters; Wine does not, but no file
+// system takes a name beyond 255.
+TEST_F(PassportWriterWindows, ANameBeyondTheSystemsLimitIsRefused) {
+    const QString path = dir.file(QString(270, QLatin1Char('n')) + QStringLiteral(".txt"));
+    press(path);
+    EXPECT_EQ(services.boxes.shown, std::vector{kAccessError});
+    EXPECT_EQ(folderEntries(dir.path()), QStringList());
+}
+
+TEST_F(PassportWriterWindows, AFullDiskIsIoError112AndKeepsThePreviousRecord) {
+    const QString path = dir.write("data07.txt", kPrevious);
+    ScopedFileCalls failing(FailingFileCalls::at(FailingFileCalls::Call::Write, 1, ERROR_DISK_FULL));
+    services.dialogs.answers.push_back(path);
+    try {
+        writePassportRecord(nullptr, request, exampleMeasurement());
+        ADD_FAILURE() << "no error";
+    } catch (const AppError& error) {
+        EXPECT_EQ(error.message(), QStringLiteral("I/O error 112"));
+    }
+    EXPECT_EQ(readFile(path), kPrevious);
+    EXPECT_EQ(folderEntries(dir.path()), QStringList{"data07.txt"});
+}
+
+} // namespace
+} // namespace zamt

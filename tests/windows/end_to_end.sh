@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# The real zamt05.exe under Wine, as unpacked from the zip (no other DLLs on
+# its path) and as installed by the installer.
+#   end_to_end.sh CHECK DIST PREFIX LINUX_RPSDUMP VERSION
+# CHECK: version, refusal, print_pdf, print_rps, cyrillic_folder, installer.
+# Exit 77 (skipped) when what a check needs is not there.
+set -euo pipefail
+check=$1 dist=$2 prefix=$3 rpsdump=$4 version=$5
+
+skip() { echo "skipped: $*"; exit 77; }
+fail() { echo "FAILED: $*" >&2; exit 1; }
+[ -n "$dist" ] && [ -f "$dist/zamt05-$version-win64.zip" ] || skip "no zip in '$dist' (scripts/windows.sh test makes it)"
+[ -n "$prefix" ] && [ -d "$prefix/drive_c" ] || skip "no Wine prefix '$prefix'"
+command -v wine >/dev/null || skip "no wine"
+
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+unset WINEPATH QT_PLUGIN_PATH QT_QPA_PLATFORM
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# The zip unpacked into a folder of its own: it must run from anywhere.
+unzip -q "$dist/zamt05-$version-win64.zip" -d "$work"
+program=$work/zamt05/zamt05.exe
+cd "$work"
+
+# A Windows-1251 text like a record: Cyrillic and Latin rows.
+rows=("наименование: Насосная станция 3" "диаметр внутренний, мм: 100,000" \
+      "K = 1,0123" "Latin row 42" "последняя строка")
+printf '%s\r\n' "${rows[@]}" | iconv -f UTF-8 -t CP1251 >"$work/data07.txt"
+
+case "$check" in
+version)
+  output=$(wine "$program" --version | tr -d "\r")
+  [ "$output" = "zamt05 $version" ] || fail "--version printed '$output'"
+  ;;
+refusal)
+  status=0
+  output=$(wine "$program" --no-such-option 2>&1 | tr -d "\r"; exit "${PIPESTATUS[0]}") || status=$?
+  [ $status -eq 2 ] || fail "status $status for an unknown option"
+  [[ "$output" == *"--no-such-option"* ]] || fail "the refusal does not name the option: $output"
+  ;;
+print_pdf)
+  wine "$program" --print data07.txt --to passport.pdf || fail "--print to PDF: status $?"
+  text=$(pdftotext -layout passport.pdf -)
+  for row in "${rows[@]}"; do
+    grep -qF -- "$row" <<<"$text" || fail "the PDF lacks the row '$row'"
+  done
+  ;;
+print_rps)
+  [ -x "$rpsdump" ] || skip "no Linux rpsdump at '$rpsdump'"
+  wine "$program" --print data07.txt --to passport.rps || fail "--print to RPS: status $?"
+  listing=$("$rpsdump" passport.rps | iconv -f CP1251 -t UTF-8 2>/dev/null || "$rpsdump" passport.rps)
+  for row in "${rows[@]}"; do
+    grep -qF -- "$row" <<<"$listing" || fail "rpsdump does not list the row '$row'"
+  done
+  ;;
+cyrillic_folder)
+  mkdir "$work/Паспорта"
+  cp data07.txt "$work/Паспорта/запись №1.txt"
+  wine "$program" --print "Паспорта\\запись №1.txt" --to "Паспорта\\отчёт.pdf" \
+    || fail "--print in a Cyrillic folder: status $?"
+  pdftotext "$work/Паспорта/отчёт.pdf" - | grep -qF "Насосная станция 3" || fail "no rows in отчёт.pdf"
+  # A reserved name is refused with a message naming it; nothing is made.
+  status=0
+  output=$(wine "$program" --print data07.txt --to "CON.pdf" 2>&1 | tr -d "\r"; exit "${PIPESTATUS[0]}") || status=$?
+  [ $status -eq 1 ] || fail "status $status for CON.pdf"
+  [[ "$output" == *'CON.pdf'* ]] || fail "the message does not name CON.pdf: $output"
+  ;;
+installer)
+  setup=$dist/zamt05-$version-setup.exe
+  installed=$prefix/drive_c/Program\ Files/zamt05
+  entry="$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/zamt05 flowmeter correction.lnk"
+  key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\zamt05'
+  documents=$(wine cmd /c echo %USERPROFILE% | tr -d '\r')
+  mine=$(winepath -u "$documents\\Documents\\zamt05" 2>/dev/null | tr -d '\r')
+  mkdir -p "$mine" && echo "mine" >"$mine/notes.txt"
+  wine "$setup" /S
+  wineserver -w
+  [ -x "$installed/zamt05.exe" ] || fail "nothing installed in Program Files\\zamt05"
+  [ -f "$entry" ] || fail "no Start-menu entry"
+  wine reg query "$key" /v UninstallString >/dev/null 2>&1 || fail "no Apps & features entry"
+  output=$(wine "C:\\Program Files\\zamt05\\zamt05.exe" --version | tr -d "\r")
+  [ "$output" = "zamt05 $version" ] || fail "the installed program printed '$output'"
+  wine "C:\\Program Files\\zamt05\\uninstall.exe" /S
+  wineserver -w
+  [ ! -e "$installed/zamt05.exe" ] || fail "the uninstaller left the program"
+  [ ! -e "$installed" ] || fail "the uninstaller left $(ls "$installed")"
+  [ ! -f "$entry" ] || fail "the uninstaller left the Start-menu entry"
+  ! wine reg query "$key" >/dev/null 2>&1 || fail "the uninstaller left the registry key"
+  [ "$(cat "$mine/notes.txt")" = "mine" ] || fail "the uninstaller touched Documents\\zamt05"
+  rm -rf "$mine"
+  ;;
+*)
+  fail "unknown check $check"
+  ;;
+esac
+echo "ok: $check"
