@@ -28,7 +28,8 @@ zamt_win_build_qt
 
 # The program, the folder, the zip and the installer.
 zamt_win_dist() {
-  zamt_win_build_project "$zamt_root/build-windows/build" -DZAMT_TESTS=OFF
+  zamt_win_build_project "$zamt_root/build-windows/build" "zamt05 rpsdump zamt05-start" \
+    -DZAMT_TESTS=OFF
   zamt_win_folder "$zamt_root/build-windows/build"
   local version
   version=$(zamt_win_version "$zamt_root/build-windows/build")
@@ -48,7 +49,8 @@ test)
   zamt_win_write_runner
   zamt_win_build_gtest
   zamt_win_make_prefix
-  zamt_win_build_project "$zamt_root/build-windows/tests" -DZAMT_TESTS=ON \
+  zamt_win_build_project "$zamt_root/build-windows/tests" all -DZAMT_TESTS=ON \
+    -DZAMT_UNITY_TESTS=ON -DZAMT_TEST_COMPILE_OPTIONS=-O0 \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$zamt_win_run" -DZAMT_WINDOWS_DIST="$zamt_root/build-windows/dist" \
     -DZAMT_WINE_PREFIX="$zamt_win_prefix" -DZAMT_LINUX_RPSDUMP="$(zamt_win_linux_rpsdump)"
   zamt_win_run_tests "$zamt_root/build-windows/tests"

@@ -1,5 +1,6 @@
 # Configures and builds the project for Windows in $1 with the cross-built
-# libraries of the cache; the rest of the arguments go to CMake.
+# libraries of the cache: the targets $2 ("all": everything); the rest of
+# the arguments go to CMake.
 # Sourced by windows.sh.
 
 # The compiler cache, when there is one, makes later builds quick.
@@ -9,8 +10,8 @@ if command -v ccache >/dev/null; then
 fi
 
 zamt_win_build_project() {
-  local folder=$1
-  shift
+  local folder=$1 targets=$2
+  shift 2
   mkdir -p "$folder"
   cmake -S "$zamt_root" -B "$folder" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$zamt_win_scripts/mingw-toolchain.cmake" \
@@ -19,5 +20,9 @@ zamt_win_build_project() {
     -DCMAKE_BUILD_TYPE=Release -DZAMT_BENCH=OFF -DZAMT_LAYER_CHECKS=OFF \
     "${zamt_win_launcher[@]}" "$@" >"$folder/configure.log" 2>&1 \
     || { tail -n 30 "$folder/configure.log" >&2; return 1; }
-  cmake --build "$folder" -j "$zamt_win_jobs"
+  if [ "$targets" = all ]; then
+    cmake --build "$folder" -j "$zamt_win_jobs"
+  else
+    cmake --build "$folder" -j "$zamt_win_jobs" --target $targets
+  fi
 }

@@ -123,10 +123,11 @@ TEST(WindowsFiles, OnlyFilesOnADiskAreRead) {
         const QString start =
             QStringLiteral("Cannot open file \"%1\". ").arg(QDir::toNativeSeparators(c.path));
         EXPECT_TRUE(message.startsWith(start)) << message.toStdString();
-        if (!c.reason.isEmpty())
+        if (!c.reason.isEmpty()) {
             EXPECT_EQ(message, start + c.reason);
-        else
+        } else {
             EXPECT_GT(message.size(), start.size()) << message.toStdString();
+        }
     }
 }
 

@@ -14,6 +14,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <windows.h>
+#undef MessageBox // Windows' own, over the program's message box
 
 namespace zamt {
 namespace {
@@ -88,8 +89,9 @@ TEST_P(RecordRefusals, WarnAndLeaveTheFolderAsItWas) {
     EXPECT_EQ(services.boxes.shown, std::vector{kAccessError});
     EXPECT_EQ(folderEntries(dir.path()), before);
     // A device name is never opened here, not even to look.
-    if (undo)
+    if (undo) {
         EXPECT_EQ(readFile(path), kPrevious);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
