@@ -51,8 +51,8 @@ zamt_win_folder() {
   local folder=$zamt_root/build-windows/dist/zamt05
   rm -rf "$zamt_root/build-windows/dist"
   mkdir -p "$folder"/{platforms,styles,translations}
-  cp "$build/src/app/zamt05.exe" "$build/tools/rpsdump/rpsdump.exe" \
-    "$build/packaging/windows/zamt05-start.exe" "$folder/"
+  # Qt's project set-up puts a Windows build's programs in the build's root.
+  cp "$build"/{zamt05,rpsdump,zamt05-start}.exe "$folder/"
   x86_64-w64-mingw32-strip "$folder"/*.exe
   cp "$qt/plugins/platforms/qwindows.dll" "$folder/platforms/"
   # Windows printing is part of Qt6PrintSupport.dll itself: no plugin.
