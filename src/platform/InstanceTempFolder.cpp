@@ -1,5 +1,7 @@
 #include "platform/InstanceTempFolder.h"
 
+#include "platform/FileFailure.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -31,14 +33,14 @@ Held& held() {
 QString makeUserFolder(const QString& path) {
     const QByteArray name = QFile::encodeName(path);
     if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST)
-        return QString::fromLocal8Bit(std::strerror(errno));
+        return systemErrorText(errno);
     struct stat info {};
     if (::lstat(name.constData(), &info) != 0)
-        return QString::fromLocal8Bit(std::strerror(errno));
+        return systemErrorText(errno);
     if (!S_ISDIR(info.st_mode) || info.st_uid != ::getuid())
         return QStringLiteral("%1 is not a folder of this user").arg(QDir::toNativeSeparators(path));
     if ((info.st_mode & 0077) != 0 && ::chmod(name.constData(), 0700) != 0)
-        return QString::fromLocal8Bit(std::strerror(errno));
+        return systemErrorText(errno);
     return {};
 }
 
@@ -54,8 +56,33 @@ std::unique_ptr<QLockFile> lockFor(const QString& folder) {
 
 } // namespace
 
+InstanceTempFolder temporaryFolder() {
+    const QString fallback = QStringLiteral("/tmp");
+    const QString named = qEnvironmentVariable("TMPDIR");
+    const auto usable = [](const QString& folder) {
+        const QByteArray name = QFile::encodeName(folder);
+        struct stat info {};
+        return ::stat(name.constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+               ::access(name.constData(), W_OK | X_OK) == 0;
+    };
+    if (!named.isEmpty() && usable(named))
+        return {QDir::cleanPath(named), {}};
+    if (usable(fallback))
+        return {fallback, {}};
+    if (named.isEmpty() || QDir::cleanPath(named) == fallback)
+        return {fallback, QStringLiteral("it is not a folder that can be written in")};
+    return {named, QStringLiteral("it is not a folder that can be written in, nor is %1")
+                       .arg(fallback)};
+}
+
+void settleTemporaryFolder() {
+    const InstanceTempFolder folder = temporaryFolder();
+    if (folder.error.isEmpty() && qEnvironmentVariable("TMPDIR") != folder.path)
+        qputenv("TMPDIR", QFile::encodeName(folder.path));
+}
+
 QString userTempFolder() {
-    return QDir::tempPath() + QStringLiteral("/zamt05-") + QString::number(::getuid());
+    return temporaryFolder().path + QStringLiteral("/zamt05-") + QString::number(::getuid());
 }
 
 InstanceTempFolder instanceTempFolder() {
@@ -66,6 +93,9 @@ InstanceTempFolder instanceTempFolder() {
         return {h.folder, {}};
     releaseInstanceTempFolder();
     const QString number = QString::number(QCoreApplication::applicationPid());
+    const InstanceTempFolder temporary = temporaryFolder();
+    if (!temporary.error.isEmpty())
+        return temporary;
     QString folder = userTempFolder() + QLatin1Char('/') + number;
     if (const QString error = makeUserFolder(userTempFolder()); !error.isEmpty())
         return {folder, error};
@@ -81,7 +111,7 @@ InstanceTempFolder instanceTempFolder() {
         // A folder under this name is a dead instance's.
         QDir(folder).removeRecursively();
         if (!QDir().mkdir(folder))
-            return {folder, QString::fromLocal8Bit(std::strerror(errno))};
+            return {folder, systemErrorText(errno)};
         h.folder = folder;
         h.lock = std::move(lock);
         return {folder, {}};

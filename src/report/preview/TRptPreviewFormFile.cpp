@@ -73,22 +73,23 @@ void TRptPreviewForm::actnFile_SaveExecute() {
     if (!answer)
         return;
     const WaitCursor wait;
-    saveStream(*stream, formats.atFilterIndex(RptFormatUse::SaveAs, answer->filterIndex),
-               answer->fileName);
+    const RptOutputTarget target = formats.targetFor(
+        RptFormatUse::SaveAs, answer->fileName,
+        formats.atFilterIndex(RptFormatUse::SaveAs, answer->filterIndex));
+    saveStream(*stream, target.format, target.fileName);
 }
 
 // The snapshot is the stream byte for byte; a rendered format converts it.
 // The stream's position is kept, also when saving fails.
 void TRptPreviewForm::saveStream(QIODevice& stream, const RptOutputFormat& format,
                                  const QString& fileName) {
-    const QString target = format.fileNameFor(fileName);
     if (!format.renderer) {
-        saveSnapshot(&stream, target);
+        saveSnapshot(&stream, fileName);
         return;
     }
     const KeepStreamPosition keep(stream);
     stream.seek(0);
-    format.renderer->convert(stream, target);
+    format.renderer->convert(stream, fileName);
 }
 
 void TRptPreviewForm::actnFile_PrintExecute() {
