@@ -4,7 +4,6 @@
 #include "app/Startup.h"
 #include "app/TextFile.h"
 #include "platform/AppError.h"
-#include "platform/CodePage.h"
 #include "platform/ErrorOutputBoxes.h"
 #include "platform/HandlerGuard.h"
 #include "report/common/RptTranslate.h"
@@ -18,9 +17,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
-#include <limits>
-#include <optional>
 #include <set>
 #include <vector>
 
@@ -53,7 +52,7 @@ const RptOutputFormat* chosenFormat(const PrintRequest& request, const RptFormat
     const QString name = !request.format.isEmpty() ? request.format
                          : intoFolder              ? QStringLiteral("pdf")
                                                    : QFileInfo(request.to).suffix();
-    return formats.withExtension(RptFormatUse::Setup, name);
+    return formats.withExtension(name);
 }
 
 // Whether writing `output` would replace one of the files to print.
@@ -102,7 +101,7 @@ Plan planOutputs(const PrintRequest& request, const RptFormatTable& formats) {
             intoFolder ? RptOutputTarget{*chosen, QDir(request.to).filePath(
                                                       QFileInfo(file).completeBaseName() +
                                                       chosen->extension)}
-                       : formats.targetFor(RptFormatUse::Setup, request.to, *chosen);
+                       : formats.targetFor(request.to, *chosen);
         const QString& output = target.fileName;
         if (isAnInput(output, request.files)) {
             plan.refusal = QStringLiteral("The output \"%1\" is also a file to print; it is not "

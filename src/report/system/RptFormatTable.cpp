@@ -83,20 +83,20 @@ int RptFormatTable::filterIndexOf(RptFormatUse use, const RptOutputFormat& forma
     return 1;
 }
 
-const RptOutputFormat* RptFormatTable::withExtension(RptFormatUse use, QString extension) const {
+const RptOutputFormat* RptFormatTable::withExtension(QString extension) const {
     if (!extension.startsWith(QLatin1Char('.')))
         extension.prepend(QLatin1Char('.'));
-    for (const RptOutputFormat* format : offered(use))
-        if (format->extension.compare(extension, Qt::CaseInsensitive) == 0)
-            return format;
+    for (const RptOutputFormat& format : formats_)
+        if (format.extension.compare(extension, Qt::CaseInsensitive) == 0)
+            return &format;
     return nullptr;
 }
 
-RptOutputTarget RptFormatTable::targetFor(RptFormatUse use, const QString& fileName,
+RptOutputTarget RptFormatTable::targetFor(const QString& fileName,
                                           const RptOutputFormat& chosen) const {
     const QString name = ownName(fileName.trimmed());
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    const RptOutputFormat* named = dot < 0 ? nullptr : withExtension(use, name.mid(dot));
+    const RptOutputFormat* named = dot < 0 ? nullptr : withExtension(name.mid(dot));
     const RptOutputFormat& format = named ? *named : chosen;
     return {format, format.fileNameFor(fileName)};
 }

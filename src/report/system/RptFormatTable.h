@@ -9,7 +9,7 @@
 //   const RptFormatTable formats;
 //   request.filter = formats.filter(RptFormatUse::SaveAs);
 //   const RptOutputFormat& chosen = formats.atFilterIndex(RptFormatUse::SaveAs, index);
-//   const RptOutputTarget target = formats.targetFor(RptFormatUse::SaveAs, name, chosen);
+//   const RptOutputTarget target = formats.targetFor(name, chosen);
 //   write(target.format, target.fileName);
 //
 // A name's own extension decides its format before any list or filter does:
@@ -65,15 +65,13 @@ public:
     // The filter index (from 1) of a format of this table in a use; 1 when
     // the use does not offer it.
     int filterIndexOf(RptFormatUse use, const RptOutputFormat& format) const;
-    // The format with that extension ("pdf" or ".PDF", any case) among
-    // those the use offers, or null.
-    const RptOutputFormat* withExtension(RptFormatUse use, QString extension) const;
+    // The format with that extension ("pdf" or ".PDF", any case), or null.
+    const RptOutputFormat* withExtension(QString extension) const;
     // The format and the file that a typed name is written as: the format
-    // of the name's own extension when the use offers it ("passport.PDF"),
-    // else `chosen` ("passport", "passport.txt"); a bare name gets the
-    // format's extension (RptOutputFormat::fileNameFor).
-    RptOutputTarget targetFor(RptFormatUse use, const QString& fileName,
-                              const RptOutputFormat& chosen) const;
+    // of the name's own extension ("passport.PDF"), whatever the use offers
+    // in its list or filter, else `chosen` ("passport", "passport.txt"); a
+    // bare name gets the format's extension (RptOutputFormat::fileNameFor).
+    RptOutputTarget targetFor(const QString& fileName, const RptOutputFormat& chosen) const;
 
 private:
     std::vector<const RptOutputFormat*> offered(RptFormatUse use) const;

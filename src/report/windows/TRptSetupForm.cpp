@@ -409,8 +409,7 @@ void TRptSetupForm::storeInSystem() {
     else if (ui->PreviewRB->isChecked())
         s.sendTo(TReportDest::rdPreview);
     else {
-        const RptOutputTarget target =
-            formats_.targetFor(RptFormatUse::Setup, ui->editFileName->text(), chosenFormat());
+        const RptOutputTarget target = formats_.targetFor(ui->editFileName->text(), chosenFormat());
         s.sendToFile(target.format, target.fileName);
     }
 }

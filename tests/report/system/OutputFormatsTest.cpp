@@ -88,37 +88,33 @@ TEST(FormatTable, ABareNameGetsTheFormatsExtension) {
         EXPECT_EQ(table.formats()[c.format].fileNameFor(c.given), c.named) << c.given;
 }
 
-// A name's own extension decides its format, among those the use offers;
-// otherwise the chosen one does, and a bare name gets its extension.
+// A name's own extension decides its format, whatever the list or the
+// filter offers; otherwise the chosen one does, and a bare name gets its
+// extension.
 TEST(FormatTable, ANamesOwnExtensionDecidesItsFormat) {
     const RegisteredPdf registered;
     const RptFormatTable table;
     const struct {
-        U use;
         size_t chosen;
         const char* given;
         size_t format;
         const char* named;
     } cases[] = {
-        {U::Setup, 0, "passport.pdf", 2, "passport.pdf"},
-        {U::Setup, 2, " passport.RPS ", 0, "passport.RPS"},
-        {U::Setup, 0, "/home/u/p.Prn", 1, "/home/u/p.Prn"},
-        {U::Setup, 1, "passport", 1, "passport.prn"},
-        {U::Setup, 2, "passport.txt", 2, "passport.txt"},
-        {U::Setup, 0, "records.pdf/passport", 0, "records.pdf/passport.rps"},
-        {U::Setup, 2, "passport.pdf.bak", 2, "passport.pdf.bak"},
-        {U::SaveAs, 0, "snap.pdf", 2, "snap.pdf"},
-        {U::SaveAs, 2, "snap.rps", 0, "snap.rps"},
-        {U::SaveAs, 0, "snap.prn", 0, "snap.prn"}, // Save As writes no printer output
+        {0, "passport.pdf", 2, "passport.pdf"},
+        {2, " passport.RPS ", 0, "passport.RPS"},
+        {0, "/home/u/p.Prn", 1, "/home/u/p.Prn"},
+        {1, "passport", 1, "passport.prn"},
+        {2, "passport.txt", 2, "passport.txt"},
+        {0, "records.pdf/passport", 0, "records.pdf/passport.rps"},
+        {2, "passport.pdf.bak", 2, "passport.pdf.bak"},
     };
     for (const auto& c : cases) {
-        const RptOutputTarget target =
-            table.targetFor(c.use, c.given, table.formats()[c.chosen]);
+        const RptOutputTarget target = table.targetFor(c.given, table.formats()[c.chosen]);
         EXPECT_EQ(&target.format, &table.formats()[c.format]) << c.given;
         EXPECT_EQ(target.fileName, c.named) << c.given;
     }
-    EXPECT_EQ(table.withExtension(U::Setup, "PDF"), &table.formats()[2]);
-    EXPECT_EQ(table.withExtension(U::SaveAs, ".prn"), nullptr);
+    EXPECT_EQ(table.withExtension("PDF"), &table.formats()[2]);
+    EXPECT_EQ(table.withExtension(".doc"), nullptr);
 }
 
 TEST(OutputKind, DecidedOnceFromDestinationNativeOutputAndRenderer) {
