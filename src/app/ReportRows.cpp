@@ -30,6 +30,28 @@ std::unique_ptr<ParagraphBreaker> breakerFor(const RptColumnSpace& space) {
     return std::make_unique<ParagraphBreaker>(font, option, 0, width);
 }
 
+// A text layout costs more than its length: a long line is laid out a
+// piece at a time. The last row of a piece may hold a word the piece cut,
+// so the next piece starts with it; the rows before it are those of the
+// whole line, as a row is ended by what follows it, which is in the piece.
+constexpr qsizetype kPiece = 2 * DisplayedLines::kMaxLineLength;
+
+template <class Add> void breakLine(const ParagraphBreaker& breaker, const QString& line, Add add) {
+    if (line.isEmpty()) {
+        add(QStringView(line));
+        return;
+    }
+    for (qsizetype from = 0; from < line.size();) {
+        const QStringView piece = QStringView(line).mid(from, kPiece);
+        const bool lastPiece = from + piece.size() == line.size();
+        const std::vector<TextLineSpan> spans = breaker.lines(piece.toString());
+        const size_t whole = lastPiece || spans.size() < 2 ? spans.size() : spans.size() - 1;
+        for (size_t i = 0; i < whole; ++i)
+            add(piece.mid(spans[i].start, spans[i].length));
+        from += whole < spans.size() ? spans[whole].start : piece.size();
+    }
+}
+
 } // namespace
 
 std::vector<std::string> reportRows(const QString& text,
@@ -50,11 +72,7 @@ std::vector<std::string> reportRows(const QString& text,
             add(line);
             continue;
         }
-        const std::vector<TextLineSpan> spans = breaker->lines(line);
-        if (spans.empty())
-            add(line);
-        for (const TextLineSpan& span : spans)
-            add(QStringView(line).mid(span.start, span.length));
+        breakLine(*breaker, line, add);
     }
     return rows;
 }

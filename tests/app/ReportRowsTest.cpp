@@ -45,6 +45,16 @@ TEST(ReportRows, EachLineIsARowAndOnlyAWiderLineBreaksAtBlanks) {
             rows << fromCp1251(row);
         EXPECT_EQ(rows, c.rows) << c.name;
     }
+    // Lines longer than a text layout is given at once break as a whole:
+    // 128 rows of 93 characters or of 18 words, then the rest.
+    for (const QString& piece : {QString("x").repeated(93), word.repeated(18)}) {
+        QStringList expected(128, piece);
+        expected << piece.left(piece.startsWith('x') ? 5 : 60);
+        QStringList rows;
+        for (const std::string& row : reportRows(expected.join(""), mono))
+            rows << fromCp1251(row);
+        EXPECT_EQ(rows, expected) << piece.left(5).toStdString();
+    }
 }
 
 } // namespace
