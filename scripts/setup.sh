@@ -15,6 +15,7 @@ packages=(
   enscript ghostscript
   dpkg-dev desktop-file-utils file
   libcups2-dev cups printer-driver-cups-pdf
+  locales libc-l10n
 )
 
 missing=()
@@ -28,6 +29,14 @@ if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# A Russian locale, as the program's users have it: the tests check that the
+# program's messages stay in one language there.
+if ! locale -a 2>/dev/null | grep -qx 'ru_RU.utf8'; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo localedef -i ru_RU -f UTF-8 ru_RU.UTF-8
 fi
 
 # Compiler cache shared by all build folders and clones of the project.

@@ -54,7 +54,8 @@ zamt_win_folder() {
   # Qt's project set-up puts a Windows build's programs in the build's root.
   cp "$build"/{zamt05,rpsdump,zamt05-start}.exe "$folder/"
   x86_64-w64-mingw32-strip "$folder"/*.exe
-  cp "$qt/plugins/platforms/qwindows.dll" "$folder/platforms/"
+  # --print shows no window: it runs on the offscreen platform.
+  cp "$qt/plugins/platforms/"{qwindows,qoffscreen}.dll "$folder/platforms/"
   # Windows printing is part of Qt6PrintSupport.dll itself: no plugin.
   cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$folder/styles/"
   cp /usr/share/qt6/translations/qtbase_ru.qm "$folder/translations/"

@@ -22,16 +22,19 @@ void describeOptions(QCommandLineParser& parser) {
     parser.addVersionOption();
     parser.addOption(QCommandLineOption(
         QStringLiteral("print"),
-        QStringLiteral("Prints the report of each file, as \"отчет\" would, without a window; "
-                       "with --to or --printer.")));
+        QStringLiteral("Prints the report of each file without a window, with --to or "
+                       "--printer: each line of the file is one row, and only a line wider than "
+                       "a row of the report breaks into further rows.")));
     parser.addOption(QCommandLineOption(
         QStringLiteral("to"),
-        QStringLiteral("The output file: .rps snapshot, .pdf PDF or .prn printer output. A "
-                       "folder gets one output per file, named after it."),
+        QStringLiteral("The output file, in the format of its extension: .rps snapshot, .pdf "
+                       "PDF or .prn printer output. A folder gets one output per file, named "
+                       "after it."),
         QStringLiteral("out")));
     parser.addOption(QCommandLineOption(
         QStringLiteral("format"),
-        QStringLiteral("rps, pdf or prn, whatever the extension of --to; pdf into a folder."),
+        QStringLiteral("rps, pdf or prn, for an output whose extension is none of these; "
+                       "pdf into a folder."),
         QStringLiteral("format")));
     parser.addOption(QCommandLineOption(
         QStringLiteral("printer"),
@@ -94,7 +97,10 @@ CommandLine printLine(const QCommandLineParser& parser) {
     print.format = parser.value(QStringLiteral("format"));
     if (print.files.isEmpty())
         return refusal(QStringLiteral("--print needs a file to print."));
-    if (print.toPrinter == parser.isSet(QStringLiteral("to")))
+    if (print.toPrinter && parser.isSet(QStringLiteral("to")))
+        return refusal(QStringLiteral("--to and --printer do not go together: a report goes "
+                                      "into a file or onto a printer."));
+    if (!print.toPrinter && !parser.isSet(QStringLiteral("to")))
         return refusal(QStringLiteral("--print needs either --to or --printer."));
     if (print.toPrinter && parser.isSet(QStringLiteral("format")))
         return refusal(QStringLiteral("--format goes with --to, not with --printer."));

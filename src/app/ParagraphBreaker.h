@@ -1,7 +1,8 @@
 #pragma once
 // How QPlainTextEdit breaks one paragraph of its document into lines: its
 // document layout gives every paragraph the document's font and text option
-// and the view's width less the document margins.
+// and the view's width less the document margins. The rows of a report
+// printed without windows are broken the same way, in the report's font.
 #include <QFont>
 #include <QFontMetricsF>
 #include <QString>

@@ -1,20 +1,24 @@
 #include "app/PrintWithoutWindows.h"
 
+#include "app/ReportRows.h"
 #include "app/Startup.h"
-#include "app/TForm1.h"
-#include "look/Forms.h"
+#include "app/TextFile.h"
 #include "platform/AppError.h"
 #include "platform/ErrorOutputBoxes.h"
 #include "platform/HandlerGuard.h"
 #include "report/common/RptTranslate.h"
+#include "report/connection/TRptCustomConnection.h"
+#include "report/project/TRptProject.h"
+#include "report/run/RptReportRun.h"
 #include "report/stream/TRptStreamWriter.h"
 #include "report/system/RptFormatTable.h"
 #include "report/system/TRptSystem.h"
 #include "report/windows/TRptPrinterDevice.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <set>
 #include <vector>
@@ -34,21 +38,33 @@ struct Plan {
     QString refusal;
 };
 
-// A format by its extension's name ("pdf" or ".PDF").
-const RptOutputFormat* formatNamed(const RptFormatTable& formats, QString name) {
-    if (!name.startsWith(QLatin1Char('.')))
-        name.prepend(QLatin1Char('.'));
-    for (const RptOutputFormat& format : formats.formats())
-        if (format.extension.compare(name, Qt::CaseInsensitive) == 0)
-            return &format;
-    return nullptr;
-}
-
 QString formatNames(const RptFormatTable& formats) {
     QStringList names;
     for (const RptOutputFormat& format : formats.formats())
         names << format.extension.mid(1);
     return names.join(QStringLiteral(", "));
+}
+
+// The format the user chose: by --format, else PDF into a folder, else the
+// one of the output's extension; null when there is none of these.
+const RptOutputFormat* chosenFormat(const PrintRequest& request, const RptFormatTable& formats,
+                                    bool intoFolder) {
+    const QString name = !request.format.isEmpty() ? request.format
+                         : intoFolder              ? QStringLiteral("pdf")
+                                                   : QFileInfo(request.to).suffix();
+    return formats.withExtension(name);
+}
+
+// Whether writing `output` would replace one of the files to print.
+bool isAnInput(const QString& output, const QStringList& files) {
+    const QFileInfo written(output);
+    for (const QString& file : files) {
+        const QFileInfo input(file);
+        if (written.absoluteFilePath() == input.absoluteFilePath() ||
+            (input.exists() && written.canonicalFilePath() == input.canonicalFilePath()))
+            return true;
+    }
+    return false;
 }
 
 // Where each file's report goes; a refusal when the request cannot be done
@@ -65,11 +81,8 @@ Plan planOutputs(const PrintRequest& request, const RptFormatTable& formats) {
         plan.refusal = QStringLiteral("--to must name a folder when several files are printed.");
         return plan;
     }
-    QString name = request.format;
-    if (name.isEmpty())
-        name = intoFolder ? QStringLiteral("pdf") : QFileInfo(request.to).suffix();
-    const RptOutputFormat* format = formatNamed(formats, name);
-    if (!format) {
+    const RptOutputFormat* chosen = chosenFormat(request, formats, intoFolder);
+    if (!chosen) {
         plan.refusal =
             request.format.isEmpty()
                 ? QStringLiteral(
@@ -81,17 +94,28 @@ Plan planOutputs(const PrintRequest& request, const RptFormatTable& formats) {
     }
     std::set<QString> outputs;
     for (const QString& file : request.files) {
-        const QString output =
-            intoFolder
-                ? QDir(request.to).filePath(QFileInfo(file).completeBaseName() + format->extension)
-                : format->fileNameFor(request.to);
+        // Into a folder each output is named after its file, in the chosen
+        // format; a name typed for the output is written in the format of
+        // its extension, as in the set-up window.
+        const RptOutputTarget target =
+            intoFolder ? RptOutputTarget{*chosen, QDir(request.to).filePath(
+                                                      QFileInfo(file).completeBaseName() +
+                                                      chosen->extension)}
+                       : formats.targetFor(request.to, *chosen);
+        const QString& output = target.fileName;
+        if (isAnInput(output, request.files)) {
+            plan.refusal = QStringLiteral("The output \"%1\" is also a file to print; it is not "
+                                          "written over.")
+                               .arg(output);
+            return plan;
+        }
         if (!outputs.insert(QFileInfo(output).absoluteFilePath()).second) {
             plan.refusal = QStringLiteral("Two files would be written to \"%1\"; print them into "
                                           "different folders.")
                                .arg(output);
             return plan;
         }
-        plan.targets.push_back({file, output, format});
+        plan.targets.push_back({file, output, &target.format});
     }
     return plan;
 }
@@ -135,6 +159,45 @@ void directTo(TRptSystem& system, const Target& target) {
     };
 }
 
+// The program's data connection, as the main window has it, with the rows
+// of the file being printed.
+class RowsConnection {
+public:
+    RowsConnection() {
+        connection_.RuntimeVisibility = TRuntimeVisibility::rtDeveloper;
+        connection_.OnOpen = [this](TRptCustomConnection& c) {
+            c.RowCount = int32_t(std::min<size_t>(rows_.size(), INT32_MAX));
+            next_ = 0;
+        };
+        connection_.OnGetCols = [](TRptCustomConnection& c) {
+            c.DeclareColumn("StrField", TRptDataType::dtString, 120, "StrField", "");
+        };
+        connection_.OnGetRow = [this](TRptCustomConnection& c) {
+            if (next_ < rows_.size())
+                c.WriteStringValue("", rows_[next_]);
+            ++next_;
+        };
+    }
+    const std::string& name() const { return connection_.name(); }
+    void setRows(std::vector<std::string> rows) { rows_ = std::move(rows); }
+
+private:
+    TRptCustomConnection connection_{"RptCustomConnection1"};
+    std::vector<std::string> rows_;
+    size_t next_ = 0;
+};
+
+// One file's report: its rows made to fit the report's own rows, the run
+// directed to the target.
+void printFile(TRptProject& project, RowsConnection& connection, const Target& target) {
+    const QString text = readTextForView(target.file);
+    project.execute([&](RptReport& report, const RptProjectModel& model) {
+        connection.setRows(
+            reportRows(text, rptColumnSpace(report, model, connection.name(), "StrField")));
+        rptRunReport(report, model, [&target](TRptSystem& system) { directTo(system, target); });
+    });
+}
+
 QtMessageHandler qtHandler = nullptr;
 
 void criticalOnly(QtMsgType type, const QMessageLogContext& context, const QString& message) {
@@ -153,9 +216,9 @@ void quietenQtWarnings() {
 }
 
 int printWithoutWindows(const PrintRequest& request, const std::function<bool()>& ending) {
-    prepareProgram();
+    prepareServices();
     auto owned = std::make_unique<ErrorOutputBoxes>();
-    const ErrorOutputBoxes& boxes = *owned;
+    ErrorOutputBoxes& boxes = *owned;
     installMessageBoxes(std::move(owned));
 
     const RptFormatTable formats; // the targets point into it
@@ -164,30 +227,25 @@ int printWithoutWindows(const PrintRequest& request, const std::function<bool()>
         showMessage(plan.refusal);
         return kRefusedStatus;
     }
-    // Laid out as at start-up, with every resize done, and never mapped.
-    Form1->setAttribute(Qt::WA_DontShowOnScreen);
-    Form1->show();
-    if (!request.project.isEmpty())
-        Form1->RptProject1.setProjectFile(QFileInfo(request.project).absoluteFilePath());
+    TRptProject project;
+    project.setProjectFile(QFileInfo(request.project.isEmpty() ? QStringLiteral("Project1.rpj")
+                                                               : request.project)
+                               .absoluteFilePath());
+    RowsConnection connection;
     const bool needsPrinter =
         request.toPrinter || plan.targets.front().format->kind == RptOutputKind::NativePrinterFile;
     if (needsPrinter && !succeeds(boxes, [&] { selectPrinter(request.printer); }))
         return 1;
-    if (!succeeds(boxes, [] { Form1->RptProject1.open(); }))
+    if (!succeeds(boxes, [&] { project.open(); }))
         return 1;
     int status = 0;
     for (const Target& target : plan.targets) {
         if (ending())
             break;
-        const bool printed = succeeds(boxes, [&] {
-            Form1->openAtStart(target.file);
-            // The text view settles (its scroll bar) as before a click on "отчет".
-            QApplication::processEvents();
-            if (ending())
-                return;
-            Form1->runReport([&target](TRptSystem& system) { directTo(system, target); });
-        });
-        if (!printed)
+        // With several files, each message says which one it is about.
+        if (plan.targets.size() > 1)
+            boxes.setSubject(QFileInfo(target.file).absoluteFilePath());
+        if (!succeeds(boxes, [&] { printFile(project, connection, target); }))
             status = 1;
     }
     return status;

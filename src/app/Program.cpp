@@ -9,6 +9,7 @@
 #include "platform/EndingSignals.h"
 #include "platform/HandlerGuard.h"
 #include "platform/InstanceTempFolder.h"
+#include "report/system/TRptSystem.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -29,6 +30,10 @@ int runWithEndingSignals(const std::function<int(EndingSignals*)>& body) {
     try {
         ending.emplace();
         QObject::connect(&*ending, &EndingSignals::arrived, [] {
+            // Without the main window (printing without windows) a run in
+            // progress is cancelled here; closing the window would do it.
+            if (!Form1)
+                TRptSystem::cancelRunning();
             if (!Form1 || !Form1->close())
                 QApplication::exit(0);
         });

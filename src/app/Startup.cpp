@@ -4,6 +4,7 @@
 #include "app/TForm1.h"
 #include "look/WindowLook.h"
 #include "platform/DecimalSeparator.h"
+#include "platform/FileFailure.h"
 #include "platform/InstanceTempFolder.h"
 #include "platform/MemoryAllocator.h"
 #include "platform/QtDialogs.h"
@@ -18,15 +19,17 @@
 namespace zamt {
 
 void startProgram() {
-    prepareProgram();
+    prepareServices();
+    createForms();
     Form1->show();
 }
 
-void prepareProgram() {
+void prepareServices() {
     QApplication::setApplicationName(QStringLiteral("zamt05"));
     // Closing the main window ends the program, whatever else is open.
     QApplication::setQuitOnLastWindowClosed(false);
     keepFreedMemoryForReuse();
+    keepSystemReasonsInEnglish();
     // Page files of instances that were killed go; this instance's own
     // folder goes when the program ends (runProgram).
     removeAbandonedTempFolders();
@@ -37,7 +40,6 @@ void prepareProgram() {
     installDialogs(std::make_unique<QtDialogs>());
     installReportWindows(rptPreviewHook);
     RptOutputFormats::instance().add(std::make_unique<TRptRenderPDF>());
-    createForms();
 }
 
 } // namespace zamt

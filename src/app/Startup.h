@@ -6,7 +6,8 @@
 namespace zamt {
 
 void startProgram();
-// The same without showing the main window, for a run without windows.
-void prepareProgram();
+// The services and the report's output without any window: what a run
+// without windows needs of the start-up.
+void prepareServices();
 
 } // namespace zamt

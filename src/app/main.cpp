@@ -4,6 +4,8 @@
 #include "app/PrintWithoutWindows.h"
 #include "app/Program.h"
 #include "platform/Console.h"
+#include "platform/InstanceTempFolder.h"
+#include "platform/NoDisplay.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -19,6 +21,8 @@ void write(std::FILE* stream, const QString& text) {
 
 int main(int argc, char** argv) {
     zamt::attachParentConsole();
+    // Before Qt looks for its own temporary files.
+    zamt::settleTemporaryFolder();
     // Read without the window system, which aborts the program where there
     // is no display: --help and --version must work there too.
     zamt::CommandLine line;
@@ -34,12 +38,8 @@ int main(int argc, char** argv) {
         write(stderr, line.output);
         return zamt::kRefusedStatus;
     case zamt::CommandLine::Action::PrintReports: {
-        // No window is shown: where there is no display the offscreen
-        // platform serves, instead of the window system aborting the program.
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
-            qEnvironmentVariableIsEmpty("DISPLAY") &&
-            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
+        // No window is shown, so no display is used, whatever is named.
+        zamt::useNoDisplay();
         zamt::quietenQtWarnings();
         QApplication app(argc, argv);
         return zamt::runPrintRequest(line.print);

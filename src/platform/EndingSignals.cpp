@@ -1,6 +1,7 @@
 #include "platform/EndingSignals.h"
 
 #include "platform/AppError.h"
+#include "platform/FileFailure.h"
 
 #include <QSocketNotifier>
 #include <cerrno>
@@ -36,7 +37,7 @@ EndingSignals::EndingSignals() {
     int ends[2];
     if (::pipe2(ends, O_NONBLOCK | O_CLOEXEC) != 0)
         throw AppError(QStringLiteral("Cannot watch the ending signals: %1")
-                           .arg(QString::fromLocal8Bit(std::strerror(errno))));
+                           .arg(systemErrorText(errno)));
     readEnd_ = ends[0];
     writeEnd = ends[1];
     notifier_ = std::make_unique<QSocketNotifier>(readEnd_, QSocketNotifier::Read);

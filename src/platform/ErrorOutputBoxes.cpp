@@ -7,6 +7,8 @@ namespace zamt {
 void ErrorOutputBoxes::show(const MessageBox& box) {
     ++shown_;
     QString line = kAppTitle + QStringLiteral(": ");
+    if (!subject_.isEmpty() && !box.text.contains(subject_))
+        line += subject_ + QStringLiteral(": ");
     if (!box.caption.isEmpty() && box.caption != kAppTitle)
         line += box.caption + QStringLiteral(": ");
     QString text = box.text;

@@ -11,9 +11,13 @@ public:
     void show(const MessageBox& box) override;
     // How many boxes were shown, so a caller can tell that a step failed.
     int shown() const { return shown_; }
+    // What the boxes from now on are about (a file): named after "zamt05: "
+    // unless the text names it already. Empty: nothing is named.
+    void setSubject(const QString& subject) { subject_ = subject; }
 
 private:
     int shown_ = 0;
+    QString subject_;
 };
 
 } // namespace zamt

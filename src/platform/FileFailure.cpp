@@ -2,7 +2,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <clocale>
 #include <cstring>
+#include <locale.h>
 
 namespace zamt {
 
@@ -25,7 +27,16 @@ QString fileFailureMessage(FileStep step, const QString& path, int error, TextHo
 
 #ifndef _WIN32 // Windows: SystemErrorWindows.cpp
 QString systemErrorText(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
+    // In English whatever the user's locale, as are the messages around it.
+    static const locale_t english = ::newlocale(LC_ALL_MASK, "C", locale_t(0));
+    if (!english)
+        return QStringLiteral("Error %1").arg(error);
+    return QString::fromLocal8Bit(::strerror_l(error, english));
+}
+
+void keepSystemReasonsInEnglish() {
+    // The reasons Qt's file classes give come from the system's messages.
+    std::setlocale(LC_MESSAGES, "C");
 }
 #endif
 

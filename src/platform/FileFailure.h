@@ -19,7 +19,11 @@ QString fileFailureMessage(FileStep step, const QString& path, const QString& re
 QString fileFailureMessage(FileStep step, const QString& path, int error,
                            TextHook translate = nullptr);
 
-// The system's text for errno `error`, e.g. "Permission denied".
+// The system's text for errno `error`, e.g. "Permission denied", in
+// English whatever the locale: the messages it goes into are English.
 QString systemErrorText(int error);
+// The same for the reasons that the system gives through other libraries
+// (Qt's files): after the application object has read the user's locale.
+void keepSystemReasonsInEnglish();
 
 } // namespace zamt

@@ -1,5 +1,6 @@
 #include "platform/InstanceTempFolder.h"
 
+#include "platform/FileFailure.h"
 #include "platform/PrivateFolder.h"
 
 #include <QCoreApplication>
@@ -39,7 +40,7 @@ std::unique_ptr<QLockFile> lockFor(const QString& folder) {
 } // namespace
 
 QString userTempFolder() {
-    return QDir::tempPath() + QStringLiteral("/zamt05-") + userIdText();
+    return temporaryFolder().path + QStringLiteral("/zamt05-") + userIdText();
 }
 
 InstanceTempFolder instanceTempFolder() {
@@ -50,6 +51,9 @@ InstanceTempFolder instanceTempFolder() {
         return {h.folder, {}};
     releaseInstanceTempFolder();
     const QString number = QString::number(QCoreApplication::applicationPid());
+    const InstanceTempFolder temporary = temporaryFolder();
+    if (!temporary.error.isEmpty())
+        return temporary;
     QString folder = userTempFolder() + QLatin1Char('/') + number;
     if (const QString error = makePrivateFolder(userTempFolder()); !error.isEmpty())
         return {folder, error};
@@ -65,7 +69,7 @@ InstanceTempFolder instanceTempFolder() {
         // A folder under this name is a dead instance's.
         QDir(folder).removeRecursively();
         if (!QDir().mkdir(folder))
-            return {folder, QString::fromLocal8Bit(std::strerror(errno))};
+            return {folder, systemErrorText(errno)};
         h.folder = folder;
         h.lock = std::move(lock);
         return {folder, {}};

@@ -31,7 +31,15 @@ void releaseInstanceTempFolder();
 // instances run; failures are ignored (the files are left for a later start).
 void removeAbandonedTempFolders();
 
-// The folder of the user's own for all instances.
+// The folder of the user's own for all instances, in the temporary folder.
 QString userTempFolder();
+
+// The temporary folder: the one TMPDIR names when it is an existing folder
+// that can be written in, else /tmp when that is one; when neither is,
+// `error` says so and `path` is the folder tried first.
+InstanceTempFolder temporaryFolder();
+// Before the application object: TMPDIR is made to name the temporary
+// folder when it names another, so that Qt's own files go there too.
+void settleTemporaryFolder();
 
 } // namespace zamt

@@ -1,9 +1,10 @@
 #include "platform/PrivateFolder.h"
 
+#include "platform/FileFailure.h"
+
 #include <QDir>
 #include <QFile>
 #include <cerrno>
-#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,14 +19,14 @@ QString userIdText() {
 QString makePrivateFolder(const QString& path) {
     const QByteArray name = QFile::encodeName(path);
     if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST)
-        return QString::fromLocal8Bit(std::strerror(errno));
+        return systemErrorText(errno);
     struct stat info {};
     if (::lstat(name.constData(), &info) != 0)
-        return QString::fromLocal8Bit(std::strerror(errno));
+        return systemErrorText(errno);
     if (!S_ISDIR(info.st_mode) || info.st_uid != ::getuid())
         return QStringLiteral("%1 is not a folder of this user").arg(QDir::toNativeSeparators(path));
     if ((info.st_mode & 0077) != 0 && ::chmod(name.constData(), 0700) != 0)
-        return QString::fromLocal8Bit(std::strerror(errno));
+        return systemErrorText(errno);
     return {};
 }
 

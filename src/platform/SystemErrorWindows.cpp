@@ -42,4 +42,9 @@ QString systemErrorText(int error) {
     return message;
 }
 
+// The reasons Qt's file classes give come from the system in the user's
+// language; the system's language of the whole thread (dialogs too) is not
+// the program's to change.
+void keepSystemReasonsInEnglish() {}
+
 } // namespace zamt

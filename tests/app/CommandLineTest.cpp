@@ -42,7 +42,8 @@ TEST(CommandLine, EachArgumentListStartsPrintsOrRefuses) {
         {{"zamt05", "--print", "a.txt"}, Action::Refuse,
          "zamt05: --print needs either --to or --printer." + refusalTail, "", ""},
         {{"zamt05", "--print", "a.txt", "--to", "a.pdf", "--printer"}, Action::Refuse,
-         "zamt05: --print needs either --to or --printer." + refusalTail, "", ""},
+         "zamt05: --to and --printer do not go together: a report goes into a file or onto a "
+         "printer." + refusalTail, "", ""},
         {{"zamt05", "--print", "a.txt", "--printer", "--format", "pdf"}, Action::Refuse,
          "zamt05: --format goes with --to, not with --printer." + refusalTail, "", ""},
         {{"zamt05", "a.txt", "--to", "a.pdf"}, Action::Refuse,

@@ -3,14 +3,19 @@
 // printing and the rows "отчет" prints from the windows.
 #include "../report/system/SystemRunSupport.h"
 #include "ProgramProcess.h"
+#include "records/RecordTestSupport.h"
 #include "support/CupsServer.h"
 #include "support/TempDir.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <clocale>
 #include <csignal>
+#include <locale.h>
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 namespace zamt::test {
@@ -35,13 +40,18 @@ struct Ended {
     QString out, err;
 };
 
+// Variables set for the program, beside those of a process without a display.
+using Variables = std::vector<std::pair<QString, QString>>;
+
 // The program in `folder` (with the report project) without a display and
 // with a temporary folder of its own; `%1` in an argument is the folder.
 void startPrint(QProcess& program, const TempDir& folder, const QString& temp,
-                QStringList arguments) {
+                QStringList arguments, const Variables& variables = {}) {
     QFile::copy(sourceDir() + "/resources/Project1.rpj", folder.file("Project1.rpj"));
     QProcessEnvironment environment = environmentWithoutADisplay();
     environment.insert("TMPDIR", temp);
+    for (const auto& [name, value] : variables)
+        environment.insert(name, value);
     for (QString& argument : arguments)
         argument.replace("%1", folder.path());
     program.setProcessEnvironment(environment);
@@ -49,9 +59,10 @@ void startPrint(QProcess& program, const TempDir& folder, const QString& temp,
     program.start(ZAMT_PROGRAM, QStringList{"--print"} + arguments);
 }
 
-Ended print(const TempDir& folder, const QString& temp, const QStringList& arguments) {
+Ended print(const TempDir& folder, const QString& temp, const QStringList& arguments,
+            const Variables& variables = {}) {
     QProcess program;
-    startPrint(program, folder, temp, arguments);
+    startPrint(program, folder, temp, arguments, variables);
     Ended run;
     if (!program.waitForFinished(60000))
         return run;
@@ -100,7 +111,7 @@ TEST_P(PrintedWithoutADisplay, WritesWholeOutputsOrSaysWhyNot) {
         const QString path = folder.file("out/" + output);
         if (output == "b.pdf") {
             EXPECT_TRUE(CupsServer::pdfText(path).contains("another passport"));
-        } else if (output.endsWith(".pdf")) {
+        } else if (output.endsWith(".pdf", Qt::CaseInsensitive)) {
             const QString text = CupsServer::pdfText(path);
             EXPECT_TRUE(text.contains("Паспорт 07\n")) << path.toStdString();
             for (int row = 1; row <= 60; ++row) // every row, the wide ones broken
@@ -155,6 +166,37 @@ INSTANTIATE_TEST_SUITE_P(
                   2,
                   "zamt05: --to must name a folder when several files are printed.\n",
                   {}},
+        PrintCase{"ExtensionDecidesOverTheFormat",
+                  {"data07.txt", "--to", "out/passport.PDF", "--format", "rps"},
+                  0,
+                  "",
+                  {"passport.PDF"}},
+        PrintCase{"WouldWriteOverItsInput",
+                  {"data07.txt", "--to", "data07.txt", "--format", "rps"},
+                  2,
+                  "zamt05: The output \"data07.txt\" is also a file to print; it is not "
+                  "written over.\n",
+                  {}},
+        PrintCase{"WouldWriteOverAnotherInput",
+                  {"b.txt", "out/b.pdf", "--to", "out"},
+                  2,
+                  "zamt05: The output \"out/b.pdf\" is also a file to print; it is not written "
+                  "over.\n",
+                  {}},
+        PrintCase{"EachMessageNamesItsFile",
+                  {"data07.txt", "b.txt", "--to", "out/gone/"},
+                  1,
+                  "zamt05: %1/data07.txt: Cannot create file \"%1/out/gone/data07.pdf\". No "
+                  "such file or directory.\n"
+                  "zamt05: %1/b.txt: Cannot create file \"%1/out/gone/b.pdf\". No such file or "
+                  "directory.\n",
+                  {}},
+        PrintCase{"ToAndPrinter",
+                  {"data07.txt", "--to", "out/p.pdf", "--printer"},
+                  2,
+                  "zamt05: --to and --printer do not go together: a report goes into a file or "
+                  "onto a printer.\nTry 'zamt05 --help' for more information.\n",
+                  {}},
         PrintCase{"UnknownExtension",
                   {"data07.txt", "--to", "out/p.doc"},
                   2,
@@ -163,9 +205,73 @@ INSTANTIATE_TEST_SUITE_P(
                   {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// On a printer; the rows are those "отчет" prints from the windows right
-// after "файл" (the driver, on the same server).
-TEST(PrintedWithoutADisplayOnCups, PrintsOnTheNamedOrDefaultPrinterTheRowsOfTheWindows) {
+// Under a Russian locale the system's reasons stay English, as do the
+// messages around them.
+TEST(PrintWithoutADisplay, GivesItsReasonsInEnglishUnderARussianLocale) {
+    const locale_t russian = ::newlocale(LC_ALL_MASK, "ru_RU.UTF-8", locale_t(0));
+    if (!russian)
+        GTEST_SKIP() << "no ru_RU.UTF-8 locale here (scripts/setup.sh makes it)";
+    ::freelocale(russian);
+    NoCupsServer noPrinters;
+    TempDir folder, temp;
+    folder.write("data07.txt", "row\r\n");
+    const struct {
+        QStringList arguments;
+        QString err;
+    } cases[] = {
+        {{"nowhere.txt", "--to", "n.pdf"}, kMissing},
+        {{"data07.txt", "--to", "data07.txt/n.pdf"},
+         "zamt05: Cannot create file \"%1/data07.txt/n.pdf\". Not a directory.\n"},
+    };
+    for (const auto& c : cases) {
+        const Ended run = print(folder, temp.path(), c.arguments,
+                                {{"LC_ALL", "ru_RU.UTF-8"}, {"LANG", "ru_RU.UTF-8"}});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err.toStdString(), c.err.arg(folder.path()).toStdString());
+    }
+}
+
+// A temporary folder that is not there gives way to /tmp, and nothing is
+// made at the root of the file system; when /tmp cannot be written in
+// either, the run is refused naming the folder tried.
+TEST(PrintWithoutADisplay, UsesTmpWhenTheTemporaryFolderIsNotThere) {
+    NoCupsServer noPrinters;
+    TempDir folder, temp;
+    folder.write("data07.txt", "row\r\n");
+    const QString missing = "/nonexistent-zamt05-temp";
+    const QString atRoot = QStringLiteral("/zamt05-%1").arg(::getuid());
+    const bool wasAtRoot = QFileInfo::exists(atRoot);
+    const Ended run = print(folder, temp.path(), {"data07.txt", "--to", "p.pdf"},
+                            {{"TMPDIR", missing}});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.err.toStdString(), "");
+    EXPECT_TRUE(CupsServer::pdfText(folder.file("p.pdf")).contains("row"));
+    if (!wasAtRoot) {
+        EXPECT_FALSE(QFileInfo::exists(atRoot)) << "made at the root";
+    }
+
+    // /tmp made read-only in a mount namespace of the program's own.
+    QProcess program;
+    QProcessEnvironment environment = environmentWithoutADisplay();
+    environment.insert("TMPDIR", missing);
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(folder.path());
+    program.start("unshare", {"--mount", "--propagation", "private", "sh", "-c",
+                              "mount --bind /tmp /tmp && mount -o remount,bind,ro /tmp || "
+                              "exit 99; exec \"$0\" \"$@\"",
+                              ZAMT_PROGRAM, "--print", "data07.txt", "--to", "q.pdf"});
+    ASSERT_TRUE(program.waitForFinished(60000));
+    if (program.exitCode() == 99 || program.error() == QProcess::FailedToStart)
+        GTEST_SKIP() << "cannot make /tmp read-only here (needs root and unshare)";
+    EXPECT_EQ(program.exitCode(), 1);
+    EXPECT_EQ(QString::fromLocal8Bit(program.readAllStandardError()).toStdString(),
+              "zamt05: Cannot create a page file in " + missing.toStdString() +
+                  ": it is not a folder that can be written in, nor is /tmp.\n");
+    EXPECT_FALSE(QFile::exists(folder.file("q.pdf")));
+}
+
+// On the named or the default printer, and into the printer's own output.
+TEST(PrintedWithoutADisplayOnCups, PrintsOnTheNamedOrTheDefaultPrinter) {
     CupsServer cups;
     if (!cups.running())
         GTEST_SKIP() << cups.why().toStdString();
@@ -192,15 +298,46 @@ TEST(PrintedWithoutADisplayOnCups, PrintsOnTheNamedOrDefaultPrinterTheRowsOfTheW
     const Ended native = print(folder, temp.path(), {"data07.txt", "--to", "p.prn"});
     EXPECT_EQ(native.status, 0) << native.err.toStdString();
     EXPECT_TRUE(readFile(folder.file("p.prn")).startsWith("%PDF"));
+}
 
-    ASSERT_EQ(print(folder, temp.path(), {"data07.txt", "--to", "%1/cli.rps"}).status, 0);
-    ProgramProcess windows(
-        folder, temp.path(),
-        {"--text", folder.file("data07.txt"), "--output", folder.file("gui.rps")});
-    windows.waitFor("never said");
-    ASSERT_TRUE(windows.lines().contains("finished")) << windows.said().toStdString();
-    EXPECT_TRUE(readFile(folder.file("cli.rps")) == readFile(folder.file("gui.rps")))
-        << "other rows than the windows print";
+// A passport record prints as its 30 rows, each value beside its label,
+// whatever the display variables name: no display is used, so a missing
+// one stops nothing and one that is there changes nothing.
+TEST(PrintWithoutADisplay, APassportRecordPrintsWholeWhateverTheDisplaySays) {
+    NoCupsServer noPrinters;
+    TempDir folder, temp;
+    const std::string record = exampleRecord(',');
+    folder.write("data07.txt", QByteArray::fromStdString(record));
+    std::vector<std::string> lines;
+    for (size_t start = 0, end; (end = record.find("\r\n", start)) != std::string::npos;
+         start = end + 2)
+        lines.push_back(record.substr(start, end - start));
+    ASSERT_EQ(lines.size(), 30u);
+
+    const Variables displays[] = {
+        {},
+        {{"DISPLAY", ":97"}},
+        {{"QT_QPA_PLATFORM", "xcb"}},
+        {{"QT_QPA_PLATFORM", "wayland"}, {"WAYLAND_DISPLAY", "wayland-97"}},
+        {{"DISPLAY", ":97"}, {"QT_SCALE_FACTOR", "2"}, {"QT_FONT_DPI", "200"}},
+    };
+    QByteArray first;
+    for (const Variables& display : displays) {
+        const QString said = display.empty() ? QString("none") : display.front().first;
+        const Ended run =
+            print(folder, temp.path(), {"data07.txt", "--to", "passport.rps"}, display);
+        EXPECT_FALSE(run.crashed) << said.toStdString();
+        EXPECT_EQ(run.status, 0) << said.toStdString();
+        EXPECT_EQ(run.err.toStdString(), "") << said.toStdString();
+        const QByteArray stream = readFile(folder.file("passport.rps"));
+        if (first.isEmpty()) {
+            first = stream;
+            const std::vector<std::string> texts = textsOf(stream);
+            ASSERT_EQ(texts.size(), 32u) << "the title, 30 rows and the page footer";
+            EXPECT_EQ(std::vector<std::string>(texts.begin() + 1, texts.end() - 1), lines);
+        }
+        EXPECT_TRUE(stream == first) << "other rows under " << said.toStdString();
+    }
 }
 
 // A signal during the run cancels it: no output, no page file, the program

@@ -1,5 +1,6 @@
 // The preview window's input and its File actions: starting on the report
 // run's page stream, Open, Save As and Print.
+#include "platform/AppError.h"
 #include "platform/MessageBoxes.h"
 #include "platform/RegularFile.h"
 #include "platform/WaitCursor.h"
@@ -11,6 +12,7 @@
 #include "report/system/RptFormatTable.h"
 #include "report/system/TRptRenderFile.h"
 #include "report/system/TRptSystem.h"
+#include "report/windows/TRptPrinterDevice.h"
 #include "report/windows/TRptRenderPrinter.h"
 #include "report/windows/TRptSetupForm.h"
 
@@ -73,22 +75,32 @@ void TRptPreviewForm::actnFile_SaveExecute() {
     if (!answer)
         return;
     const WaitCursor wait;
-    saveStream(*stream, formats.atFilterIndex(RptFormatUse::SaveAs, answer->filterIndex),
-               answer->fileName);
+    const RptOutputTarget target = formats.targetFor(
+        answer->fileName, formats.atFilterIndex(RptFormatUse::SaveAs, answer->filterIndex));
+    saveStream(*stream, target.format, target.fileName);
 }
 
-// The snapshot is the stream byte for byte; a rendered format converts it.
-// The stream's position is kept, also when saving fails.
+// The snapshot is the stream byte for byte; a rendered format converts it;
+// the printer's own output (a name ending in ".prn") is what the selected
+// printer would get. The stream's position is kept, also when saving fails.
 void TRptPreviewForm::saveStream(QIODevice& stream, const RptOutputFormat& format,
                                  const QString& fileName) {
-    const QString target = format.fileNameFor(fileName);
-    if (!format.renderer) {
-        saveSnapshot(&stream, target);
+    if (format.kind == RptOutputKind::SnapshotFile) {
+        saveSnapshot(&stream, fileName);
         return;
     }
     const KeepStreamPosition keep(stream);
+    if (format.kind == RptOutputKind::NativePrinterFile) {
+        if (!TRptPrinterDevice::instance().valid())
+            throw AppError(rptTranslate(QStringLiteral("No printers installed!")));
+        TRptRenderPrinter printer;
+        printer.setStream(&stream, renderPreview_.pages());
+        printer.OutputFileName = fileName;
+        printer.print();
+        return;
+    }
     stream.seek(0);
-    format.renderer->convert(stream, target);
+    format.renderer->convert(stream, fileName);
 }
 
 void TRptPreviewForm::actnFile_PrintExecute() {

@@ -7,12 +7,21 @@
 
 namespace zamt {
 
+namespace {
+
+// The file's own name, its folders aside.
+QString ownName(const QString& name) {
+    return name.mid(name.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+} // namespace
+
 QString RptOutputFormat::fileNameFor(const QString& fileName) const {
     const QString name = fileName.trimmed();
-    const QString ownName = name.mid(name.lastIndexOf(QLatin1Char('/')) + 1);
+    const QString own = ownName(name);
     // A name that ends in a folder separator names no file: it is left for
     // the write to refuse.
-    if (ownName.isEmpty() || ownName.contains(QLatin1Char('.')))
+    if (own.isEmpty() || own.contains(QLatin1Char('.')))
         return name;
     return name + extension;
 }
@@ -72,6 +81,24 @@ int RptFormatTable::filterIndexOf(RptFormatUse use, const RptOutputFormat& forma
         if (formats[i] == &format)
             return int(i) + 1;
     return 1;
+}
+
+const RptOutputFormat* RptFormatTable::withExtension(QString extension) const {
+    if (!extension.startsWith(QLatin1Char('.')))
+        extension.prepend(QLatin1Char('.'));
+    for (const RptOutputFormat& format : formats_)
+        if (format.extension.compare(extension, Qt::CaseInsensitive) == 0)
+            return &format;
+    return nullptr;
+}
+
+RptOutputTarget RptFormatTable::targetFor(const QString& fileName,
+                                          const RptOutputFormat& chosen) const {
+    const QString name = ownName(fileName.trimmed());
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const RptOutputFormat* named = dot < 0 ? nullptr : withExtension(name.mid(dot));
+    const RptOutputFormat& format = named ? *named : chosen;
+    return {format, format.fileNameFor(fileName)};
 }
 
 } // namespace zamt

@@ -9,7 +9,12 @@
 //   const RptFormatTable formats;
 //   request.filter = formats.filter(RptFormatUse::SaveAs);
 //   const RptOutputFormat& chosen = formats.atFilterIndex(RptFormatUse::SaveAs, index);
-//   write(chosen.fileNameFor(answer.fileName));
+//   const RptOutputTarget target = formats.targetFor(name, chosen);
+//   write(target.format, target.fileName);
+//
+// A name's own extension decides its format before any list or filter does:
+// "passport.pdf" is a PDF whatever format was chosen, so that no file is
+// written under an extension that its readers refuse.
 //
 // A table holds the registry's renderers as they were when it was made.
 #include "report/system/RptOutputKind.h"
@@ -37,6 +42,11 @@ struct RptOutputFormat {
 
 enum class RptFormatUse : uint8_t { Setup, SaveAs };
 
+struct RptOutputTarget {
+    const RptOutputFormat& format;
+    QString fileName;
+};
+
 class RptFormatTable {
 public:
     RptFormatTable();
@@ -55,6 +65,13 @@ public:
     // The filter index (from 1) of a format of this table in a use; 1 when
     // the use does not offer it.
     int filterIndexOf(RptFormatUse use, const RptOutputFormat& format) const;
+    // The format with that extension ("pdf" or ".PDF", any case), or null.
+    const RptOutputFormat* withExtension(QString extension) const;
+    // The format and the file that a typed name is written as: the format
+    // of the name's own extension ("passport.PDF"), whatever the use offers
+    // in its list or filter, else `chosen` ("passport", "passport.txt"); a
+    // bare name gets the format's extension (RptOutputFormat::fileNameFor).
+    RptOutputTarget targetFor(const QString& fileName, const RptOutputFormat& chosen) const;
 
 private:
     std::vector<const RptOutputFormat*> offered(RptFormatUse use) const;

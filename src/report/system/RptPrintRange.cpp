@@ -1,6 +1,8 @@
 #include "report/system/RptPrintRange.h"
 
+#include "platform/CodePage.h"
 #include "report/common/RptTranslate.h"
+#include "report/stream/RptPageRange.h"
 
 #include <algorithm>
 
@@ -27,6 +29,19 @@ RptPrintRange rptPrintRange(int from, int to, int pageCount) {
     range.first = std::max(from, 1);
     range.last = pageCount >= 1 ? std::min(to, pageCount) : to;
     return range;
+}
+
+QString rptSelectionRefusal(std::string_view selection, int pageCount) {
+    const RptPageRange range(1, pageCount, selection);
+    for (int page = 1; page <= pageCount; ++page)
+        if (range.contains(page))
+            return {};
+    if (pageCount < 1)
+        return {};
+    return rptTranslate(QStringLiteral("The report has pages 1 to %2; the selection \"%1\" has "
+                                       "none of them."))
+        .arg(fromCp1251(selection))
+        .arg(pageCount);
 }
 
 } // namespace zamt

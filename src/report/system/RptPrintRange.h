@@ -6,6 +6,7 @@
 // pages. A report without pages has nothing to check a range against, so
 // its range passes with only From raised to 1.
 #include <QString>
+#include <string_view>
 
 namespace zamt {
 
@@ -16,5 +17,10 @@ struct RptPrintRange {
 };
 
 RptPrintRange rptPrintRange(int from, int to, int pageCount);
+
+// The refusal of a selection text (RptPageRange.h, Windows-1251) that
+// selects none of the pages 1 to pageCount; empty when it selects one, or
+// when the report has no pages to check it against.
+QString rptSelectionRefusal(std::string_view selection, int pageCount);
 
 } // namespace zamt

@@ -354,6 +354,13 @@ void TRptSetupForm::bbtnOKClick() {
 }
 
 bool TRptSetupForm::refusesPageRange() {
+    if (ui->SelectionRB->isChecked()) {
+        const QString refusal = rptSelectionRefusal(toCp1251(ui->SelectionED->text()),
+                                                    RenderPrinter->pageCount());
+        if (!refusal.isEmpty())
+            showMessage(refusal);
+        return !refusal.isEmpty();
+    }
     if (!ui->PagesRB->isChecked())
         return false;
     const std::optional<int> from = wholeNumber(ui->FromED->text());
@@ -401,8 +408,10 @@ void TRptSetupForm::storeInSystem() {
         s.sendTo(TReportDest::rdPrinter);
     else if (ui->PreviewRB->isChecked())
         s.sendTo(TReportDest::rdPreview);
-    else
-        s.sendToFile(chosenFormat(), chosenFormat().fileNameFor(ui->editFileName->text()));
+    else {
+        const RptOutputTarget target = formats_.targetFor(ui->editFileName->text(), chosenFormat());
+        s.sendToFile(target.format, target.fileName);
+    }
 }
 
 void TRptSetupForm::storeOptions() {

@@ -18,6 +18,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -118,6 +123,28 @@ protected:
         return shown();
     }
 
+    // A report run of two pages whose set-up window (the real one) is
+    // answered with the file `target` in the list's format `format`.
+    QString runThroughSetup(const QString& target, int format) {
+        TRptRenderFile& pdf = RptOutputFormats::instance().add(std::make_unique<TRptRenderPDF>());
+        PrivateTempFolder temp;
+        TRptSystem system;
+        system.configureForRun({.title = "zamtOutputFiles"});
+        system.OnPrint = pagesProducer(2);
+        system.OverrideStatus = [](TRptSystem&, TOverrideMode, QObject*&) {};
+        QTimer::singleShot(0, [&] {
+            QWidget* setup = QApplication::activeModalWidget();
+            ASSERT_NE(setup, nullptr);
+            child<QRadioButton>(setup, "FileRB")->click();
+            child<QLineEdit>(setup, "editFileName")->setText(target);
+            child<QComboBox>(setup, "cboxFormat")->setCurrentIndex(format);
+            child<QPushButton>(setup, "bbtnOK")->click();
+        });
+        runGuarded([&] { system.Execute(); });
+        RptOutputFormats::instance().remove(&pdf);
+        return shown();
+    }
+
     // The error rpsdump ends with (the last line of its error output; Qt may
     // warn before it), empty when it succeeds.
     static QString rpsdumpPdf(const QString& target, const QString& input) {
@@ -189,6 +216,44 @@ TEST_F(OutputFiles, AFolderWithoutWriteBitsRefusesEveryWriterInTheSameWords) {
     ::chmod(local(folder).c_str(), 0755);
     if (!printer)
         GTEST_SKIP() << "the printer's output was not tried: " << cups->why().toStdString();
+}
+
+// A name typed with a format's extension is written in that format,
+// whatever the set-up window's list or the Save As filter says.
+TEST_F(OutputFiles, ATypedExtensionDecidesTheFormatInEveryWindow) {
+    const struct {
+        const char* what;
+        const char* name;
+        bool needsPrinter; // the set-up window offers a file only with a printer
+        std::function<QString(const QString&)> write;
+    } cases[] = {
+        {"set-up window, snapshot chosen", "passport.pdf", true,
+         [this](const QString& t) { return runThroughSetup(t, 0); }},
+        {"set-up window, PDF chosen", "passport.RPS", true,
+         [this](const QString& t) { return runThroughSetup(t, 2); }},
+        {"Save As, snapshot filter", "snap.PDF", false,
+         [this](const QString& t) { return saveAs(t, 1); }},
+        {"Save As, PDF filter", "snap.rps", false,
+         [this](const QString& t) { return saveAs(t, 2); }},
+        {"Save As, the printer's output", "snap.prn", true,
+         [this](const QString& t) { return saveAs(t, 2); }},
+    };
+    for (const auto& c : cases) {
+        if (c.needsPrinter && !printer)
+            continue;
+        const QString target = dir.file(c.name);
+        EXPECT_EQ(c.write(target), "") << c.what;
+        if (QFileInfo(target).suffix().compare("rps", Qt::CaseInsensitive) == 0) {
+            EXPECT_EQ(pagesOf(readFile(target)), (std::vector<std::string>{"1:page 1", "2:page 2"}))
+                << c.what;
+        } else { // a PDF document, also what the cups-pdf printer gets
+            EXPECT_EQ(CupsServer::pdfPages(target), 2) << c.what;
+            EXPECT_TRUE(CupsServer::pdfText(target).contains("page 2")) << c.what;
+        }
+    }
+    if (!printer)
+        GTEST_SKIP() << "the set-up window and the printer's output were not tried: "
+                     << cups->why().toStdString();
 }
 
 TEST_F(OutputFiles, ANewFileGetsTheUmaskAndAReplacedFileKeepsItsMode) {

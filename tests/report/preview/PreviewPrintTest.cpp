@@ -129,28 +129,39 @@ TEST_F(PreviewPrint, OnlyThePagesChosenArePrinted) {
 }
 
 TEST_F(PreviewPrint, ARangeWithoutAPageOfTheReportIsRefusedAndTheWindowKeepsIt) {
+    // A selection is typed into the one box From stands for.
     struct Case {
+        const char* button;
         const char* from;
         const char* to;
         const char* message;
     };
     const Case cases[] = {
-        {"12", "2", "The page range From 12 To 2 is empty: From is above To."},
-        {"4", "9", "The report has pages 1 to 3; the range From 4 To 9 has none of them."},
-        {"0", "0", "The report has pages 1 to 3; the range From 0 To 0 has none of them."},
+        {"PagesRB", "12", "2", "The page range From 12 To 2 is empty: From is above To."},
+        {"PagesRB", "4", "9", "The report has pages 1 to 3; the range From 4 To 9 has none of them."},
+        {"PagesRB", "0", "0", "The report has pages 1 to 3; the range From 0 To 0 has none of them."},
+        {"SelectionRB", "7", "", "The report has pages 1 to 3; the selection \"7\" has none of them."},
+        {"SelectionRB", "0", "", "The report has pages 1 to 3; the selection \"0\" has none of them."},
+        {"SelectionRB", "4-2,9", "",
+         "The report has pages 1 to 3; the selection \"4-2,9\" has none of them."},
     };
     for (const Case& c : cases) {
         services->boxes.shown.clear();
+        const bool pages = std::strcmp(c.button, "PagesRB") == 0;
+        const char* firstBox = pages ? "FromED" : "SelectionED";
         EXPECT_TRUE(print([&](QWidget* setup) {
-            child<QRadioButton>(setup, "PagesRB")->click();
-            child<QLineEdit>(setup, "FromED")->setText(c.from);
-            child<QLineEdit>(setup, "ToED")->setText(c.to);
+            child<QRadioButton>(setup, c.button)->click();
+            child<QLineEdit>(setup, firstBox)->setText(c.from);
+            if (pages)
+                child<QLineEdit>(setup, "ToED")->setText(c.to);
             ok(setup);
             EXPECT_TRUE(setup->isVisible()) << c.from << "-" << c.to;
             EXPECT_EQ(QApplication::activeModalWidget(), setup);
-            EXPECT_EQ(child<QLineEdit>(setup, "FromED")->text(), c.from);
-            EXPECT_EQ(child<QLineEdit>(setup, "ToED")->text(), c.to);
-            EXPECT_TRUE(child<QRadioButton>(setup, "PagesRB")->isChecked());
+            EXPECT_EQ(child<QLineEdit>(setup, firstBox)->text(), c.from);
+            if (pages) {
+                EXPECT_EQ(child<QLineEdit>(setup, "ToED")->text(), c.to);
+            }
+            EXPECT_TRUE(child<QRadioButton>(setup, c.button)->isChecked());
             child<QPushButton>(setup, "CancelBB")->click();
         }));
         ASSERT_EQ(services->boxes.shown.size(), 1u) << c.from << "-" << c.to;

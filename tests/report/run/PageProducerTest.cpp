@@ -4,6 +4,7 @@
 #include "platform/CodePage.h"
 #include "report/connection/RptRunAborted.h"
 #include "report/connection/TRptCustomConnection.h"
+#include "report/run/RptColumnSpace.h"
 #include "report/run/RptPageProducer.h"
 #include "report/stream/TRptRender.h"
 #include "report/stream/TRptStreamReader.h"
@@ -11,7 +12,9 @@
 #include "support/ScriptedServices.h"
 
 #include <QBuffer>
+#include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace zamt {
 namespace {
@@ -163,6 +166,55 @@ TEST(PageProducer, ADataViewOnAMissingConnectionShowsItsBoxAndAbortsTheRun) {
     ASSERT_EQ(services.boxes.shown.size(), 1u);
     EXPECT_EQ(services.boxes.shown[0].text,
               "Error!  Could not open data connection \"NoSuchConnection\".  Aborting report.");
+}
+
+// The room a row gives a column: the narrowest data text of the detail band
+// that prints it from a data view on that connection, names compared
+// without regard to case.
+TEST(ColumnSpace, IsTheNarrowestDataTextPrintingTheColumn) {
+    RptItemFont narrow;
+    narrow.name = "DejaVu Sans Mono";
+    narrow.size = 9;
+    const struct {
+        const char* name;
+        std::function<void(RptProjectModel&)> change;
+        std::optional<double> width; // nullopt: no room is known
+        std::string font;
+    } cases[] = {
+        {"as drawn", [](RptProjectModel&) {}, 7.5, "DejaVu Sans"},
+        {"names in other cases",
+         [](RptProjectModel& p) {
+             p.dataViews[0].connection = "TESTrows";
+             std::get<RptDataText>(p.reports[0].detail->items[0]).field = "strfield";
+         },
+         7.5, "DejaVu Sans"},
+        {"a narrower second one",
+         [&](RptProjectModel& p) {
+             p.reports[0].detail->items.push_back(
+                 RptDataText{{1, 0, 2.5, 0.16}, narrow, RptAlign::Left, "Lines", "StrField"});
+         },
+         2.5, "DejaVu Sans Mono"},
+        {"another connection", [](RptProjectModel& p) { p.dataViews[0].connection = "Other"; },
+         std::nullopt, ""},
+        {"another column",
+         [](RptProjectModel& p) {
+             std::get<RptDataText>(p.reports[0].detail->items[0]).field = "Other";
+         },
+         std::nullopt, ""},
+        {"no detail band", [](RptProjectModel& p) { p.reports[0].detail.reset(); }, std::nullopt,
+         ""},
+    };
+    for (const auto& c : cases) {
+        RptProjectModel p = project();
+        c.change(p);
+        const std::optional<RptColumnSpace> space =
+            rptColumnSpace(p.reports[0], p, "TestRows", "StrField");
+        ASSERT_EQ(space.has_value(), c.width.has_value()) << c.name;
+        if (space) {
+            EXPECT_EQ(space->width, *c.width) << c.name;
+            EXPECT_EQ(space->font.name, c.font) << c.name;
+        }
+    }
 }
 
 } // namespace

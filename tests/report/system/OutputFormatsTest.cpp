@@ -88,6 +88,35 @@ TEST(FormatTable, ABareNameGetsTheFormatsExtension) {
         EXPECT_EQ(table.formats()[c.format].fileNameFor(c.given), c.named) << c.given;
 }
 
+// A name's own extension decides its format, whatever the list or the
+// filter offers; otherwise the chosen one does, and a bare name gets its
+// extension.
+TEST(FormatTable, ANamesOwnExtensionDecidesItsFormat) {
+    const RegisteredPdf registered;
+    const RptFormatTable table;
+    const struct {
+        size_t chosen;
+        const char* given;
+        size_t format;
+        const char* named;
+    } cases[] = {
+        {0, "passport.pdf", 2, "passport.pdf"},
+        {2, " passport.RPS ", 0, "passport.RPS"},
+        {0, "/home/u/p.Prn", 1, "/home/u/p.Prn"},
+        {1, "passport", 1, "passport.prn"},
+        {2, "passport.txt", 2, "passport.txt"},
+        {0, "records.pdf/passport", 0, "records.pdf/passport.rps"},
+        {2, "passport.pdf.bak", 2, "passport.pdf.bak"},
+    };
+    for (const auto& c : cases) {
+        const RptOutputTarget target = table.targetFor(c.given, table.formats()[c.chosen]);
+        EXPECT_EQ(&target.format, &table.formats()[c.format]) << c.given;
+        EXPECT_EQ(target.fileName, c.named) << c.given;
+    }
+    EXPECT_EQ(table.withExtension("PDF"), &table.formats()[2]);
+    EXPECT_EQ(table.withExtension(".doc"), nullptr);
+}
+
 TEST(OutputKind, DecidedOnceFromDestinationNativeOutputAndRenderer) {
     TRptRenderPDF pdf;
     const struct {

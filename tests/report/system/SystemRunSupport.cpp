@@ -88,16 +88,32 @@ private:
     bool first_ = false;
 };
 
-} // namespace
+class AllTexts : public TRptRender {
+public:
+    std::vector<std::string> texts;
+    void text(const RptText& text) override { texts.push_back(text.raw); }
+};
 
-std::vector<std::string> pagesOf(const QByteArray& stream) {
+void replay(const QByteArray& stream, TRptRender& render) {
     QBuffer buffer;
     buffer.setData(stream);
     buffer.open(QIODevice::ReadOnly);
     TRptStreamReader reader(&buffer);
+    reader.replayAll(render);
+}
+
+} // namespace
+
+std::vector<std::string> pagesOf(const QByteArray& stream) {
     PageTexts texts;
-    reader.replayAll(texts);
+    replay(stream, texts);
     return texts.pages;
+}
+
+std::vector<std::string> textsOf(const QByteArray& stream) {
+    AllTexts all;
+    replay(stream, all);
+    return all.texts;
 }
 
 } // namespace zamt::test

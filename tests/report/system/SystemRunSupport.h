@@ -49,5 +49,7 @@ QStringList pageFilesUnder(const QString& folder);
 // The page numbers and first texts of a page stream, read back with the
 // project's reader: "1:page 1", ...
 std::vector<std::string> pagesOf(const QByteArray& stream);
+// Every text of a page stream in order, as written (Windows-1251).
+std::vector<std::string> textsOf(const QByteArray& stream);
 
 } // namespace zamt::test

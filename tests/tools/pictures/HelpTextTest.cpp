@@ -107,5 +107,20 @@ TEST(HelpText, QuotedMessagesAreThePrograms) {
         EXPECT_TRUE(messages->body.contains(QString::fromUtf8(text))) << text;
 }
 
+TEST(HelpText, ThePrintingTopicNamesTheFormatsTheirRuleAndTheCommandLine) {
+    const auto topic = shippedHelp().topic(5);
+    ASSERT_TRUE(topic.has_value());
+    const char* texts[] = {
+        "\"Report Snapshot File (RPS)\"", "\"Native Printer Output (PRN)\"",
+        "\"PDF Document (PDF)\"",         "report.pdf записывается как PDF",
+        "report -> report.rps",           "zamt05 --print",
+        "--to",                           "--printer",
+        "--format rps|pdf|prn",           "--project",
+    };
+    const QString body = topic->body.simplified(); // its lines joined
+    for (const char* text : texts)
+        EXPECT_TRUE(body.contains(QString::fromUtf8(text))) << text;
+}
+
 } // namespace
 } // namespace zamt
