@@ -18,15 +18,16 @@ unset WINEPATH QT_PLUGIN_PATH QT_QPA_PLATFORM
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# The zip unpacked into a folder of its own: it must run from anywhere.
+# The zip unpacked into a folder of its own: it must run from anywhere. It
+# is started in its folder, as Explorer starts it, which holds Project1.rpj.
 unzip -q "$dist/zamt05-$version-win64.zip" -d "$work"
 program=$work/zamt05/zamt05.exe
-cd "$work"
+cd "$work/zamt05"
 
 # A Windows-1251 text like a record: Cyrillic and Latin rows.
 rows=("наименование: Насосная станция 3" "диаметр внутренний, мм: 100,000" \
       "K = 1,0123" "Latin row 42" "последняя строка")
-printf '%s\r\n' "${rows[@]}" | iconv -f UTF-8 -t CP1251 >"$work/data07.txt"
+printf '%s\r\n' "${rows[@]}" | iconv -f UTF-8 -t CP1251 >data07.txt
 
 case "$check" in
 version)
@@ -49,7 +50,7 @@ print_pdf)
 print_rps)
   [ -x "$rpsdump" ] || skip "no Linux rpsdump at '$rpsdump'"
   wine "$program" --print data07.txt --to passport.rps || fail "--print to RPS: status $?"
-  listing=$("$rpsdump" passport.rps | iconv -f CP1251 -t UTF-8 2>/dev/null || "$rpsdump" passport.rps)
+  listing=$("$rpsdump" passport.rps) # in UTF-8
   for row in "${rows[@]}"; do
     grep -qF -- "$row" <<<"$listing" || fail "rpsdump does not list the row '$row'"
   done
@@ -57,7 +58,7 @@ print_rps)
 cyrillic_folder)
   mkdir "$work/Паспорта"
   cp data07.txt "$work/Паспорта/запись №1.txt"
-  wine "$program" --print "Паспорта\\запись №1.txt" --to "Паспорта\\отчёт.pdf" \
+  wine "$program" --print "..\\Паспорта\\запись №1.txt" --to "..\\Паспорта\\отчёт.pdf" \
     || fail "--print in a Cyrillic folder: status $?"
   pdftotext "$work/Паспорта/отчёт.pdf" - | grep -qF "Насосная станция 3" || fail "no rows in отчёт.pdf"
   # A reserved name is refused with a message naming it; nothing is made.
