@@ -4,6 +4,9 @@
 # Sourced by windows.sh.
 
 # The compiler cache, when there is one, makes later builds quick.
+# Paths below the project count as relative, so the program's and the
+# tests' build folders share their objects.
+export CCACHE_BASEDIR=$zamt_root CCACHE_NOHASHDIR=1
 zamt_win_launcher=()
 if command -v ccache >/dev/null; then
   zamt_win_launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)

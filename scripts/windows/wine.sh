@@ -18,6 +18,8 @@ zamt_win_write_runner() {
 export WINEPREFIX="$zamt_win_prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEPATH="$(zamt_win_path "$zamt_win_cache/qt/bin");$(zamt_win_path "$zamt_win_cache/jpeg/bin");$(zamt_win_path /usr/lib/gcc/x86_64-w64-mingw32/12-posix);$(zamt_win_path /usr/x86_64-w64-mingw32/lib)"
 export QT_PLUGIN_PATH="$(zamt_win_path "$zamt_win_cache/qt/plugins")"
+# The offscreen platform of the window tests reads the prefix's font files.
+export QT_QPA_FONTDIR="C:\\windows\\Fonts"
 exec wine "\$@"
 RUNNER
   chmod +x "$zamt_win_run"
@@ -55,6 +57,9 @@ zamt_win_linux_rpsdump() {
 
 zamt_win_run_tests() {
   local build=$1
+  # Qt's Russian translations where the tests' Qt looks for them.
+  mkdir -p "$zamt_win_cache/qt/translations"
+  cp /usr/share/qt6/translations/qtbase_ru.qm "$zamt_win_cache/qt/translations/"
   zamt_win_make_prefix
   # Under a display of its own: the window tests use Qt's offscreen
   # platform, but Wine itself wants one for some of its parts.

@@ -13,6 +13,7 @@ namespace zamt {
 namespace {
 
 constexpr size_t kMaxNameStem = 200; // leaves room for the temporary name's additions
+constexpr qsizetype kMaxName = 255;
 
 // The attributes of an existing file; INVALID_FILE_ATTRIBUTES with the error
 // left for lastSystemError() otherwise.
@@ -49,6 +50,10 @@ int FileReplacement::prepare() {
         return ERROR_ACCESS_DENIED; // a folder
     if (reservedOrCutFileName(name))
         return ERROR_INVALID_NAME;
+    // Windows takes no longer name, nor a longer path from a program that
+    // has not declared itself ready for them.
+    if (name.size() > kMaxName || info.absoluteFilePath().size() >= MAX_PATH)
+        return ERROR_FILENAME_EXCED_RANGE;
     target_ = info.absoluteFilePath().toStdString();
     const std::string folder = info.absolutePath().toStdString();
 

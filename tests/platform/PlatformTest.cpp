@@ -78,21 +78,6 @@ TEST(DecimalSeparator, FollowsTheLocaleName) {
         EXPECT_EQ(decimalSeparatorOfLocale(c.locale), c.separator) << c.locale;
 }
 
-TEST(IoErrors, MapErrnoToTheRuntimeMessages) {
-    const struct {
-        int error;
-        const char* message;
-    } cases[] = {
-        {ENOENT, "File not found"},          {ENAMETOOLONG, "Invalid filename"},
-        {EINVAL, "Invalid filename"},        {EMFILE, "Too many open files"},
-        {ENFILE, "Too many open files"},     {EACCES, "File access denied"},
-        {EPERM, "File access denied"},       {ENOSPC, "I/O error 28"},
-        {EIO, "I/O error 5"},                {EROFS, "I/O error 30"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(ioErrorMessage(c.error), QString::fromLatin1(c.message)) << c.error;
-}
-
 TEST(CodePage, ConvertsBetweenWindows1251AndUnicode) {
     const std::string bytes = cp1251("Кгн Ёё №");
     EXPECT_EQ(bytes, std::string("\xCA\xE3\xED \xA8\xB8 \xB9"));

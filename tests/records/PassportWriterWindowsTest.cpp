@@ -113,13 +113,20 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"MissingFolder", "nowhere/data07.txt", nothing}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Windows refuses a path beyond 260 characters; Wine does not, but no file
-// system takes a name beyond 255.
-TEST_F(PassportWriterWindows, ANameBeyondTheSystemsLimitIsRefused) {
-    const QString path = dir.file(QString(270, QLatin1Char('n')) + QStringLiteral(".txt"));
-    press(path);
-    EXPECT_EQ(services.boxes.shown, std::vector{kAccessError});
-    EXPECT_EQ(folderEntries(dir.path()), QStringList());
+// As Windows refuses them (Wine would take them).
+TEST_F(PassportWriterWindows, ANameBeyond255OrAPathBeyond260CharactersIsRefused) {
+    const QString deep = QString(120, QLatin1Char('d'));
+    ASSERT_TRUE(QDir(dir.path()).mkpath(deep + QLatin1Char('/') + deep));
+    const QStringList before = folderEntries(dir.path());
+    for (const QString& path : {dir.file(QString(256, QLatin1Char('n'))),
+                                dir.file(deep + QLatin1Char('/') + deep + QStringLiteral("/data07.txt"))}) {
+        press(path);
+        EXPECT_EQ(services.boxes.shown, std::vector{kAccessError}) << path.size();
+        services.boxes.shown.clear();
+    }
+    EXPECT_EQ(folderEntries(dir.path()), before);
+    EXPECT_EQ(QDir(dir.file(deep + QLatin1Char('/') + deep)).entryList(QDir::Files | QDir::Hidden),
+              QStringList());
 }
 
 TEST_F(PassportWriterWindows, AFullDiskIsIoError112AndKeepsThePreviousRecord) {
