@@ -2,7 +2,6 @@
 
 namespace zamt {
 
-// fontconfig tells the offscreen platform the system's fonts.
-QString systemFontFolder() { return {}; }
+QByteArray noDisplayPlatform() { return QByteArrayLiteral("offscreen"); }
 
 } // namespace zamt
