@@ -5,7 +5,8 @@
 namespace zamt {
 
 QString decodeCp1251(std::string_view bytes) {
-    QStringDecoder decoder("windows-1251", QStringConverter::Flag::Stateless);
+    // Made once per thread: opening the converter costs more than a line.
+    static thread_local QStringDecoder decoder("windows-1251", QStringConverter::Flag::Stateless);
     return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 

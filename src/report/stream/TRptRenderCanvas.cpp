@@ -1,5 +1,6 @@
 #include "report/stream/TRptRenderCanvas.h"
 
+#include "platform/CodePage.h"
 #include "report/stream/RptCodes.h"
 #include "report/stream/RptColor.h"
 
@@ -88,8 +89,7 @@ QPainter::CompositionMode qtPenComposition(uint8_t mode) {
 } // namespace
 
 TRptRenderCanvas::TRptRenderCanvas(QPainter& painter, const RptTransform& transform)
-    : painter_(&painter), transform_(transform),
-      decoder_("windows-1251", QStringConverter::Flag::Stateless) {}
+    : painter_(&painter), transform_(transform) {}
 
 void TRptRenderCanvas::beginPage(const RptPageInfo& page) {
     if (start_ && *start_)
@@ -185,7 +185,7 @@ QFont TRptRenderCanvas::currentFont() {
     if (!fontDirty_)
         return qfont_;
     const std::string_view name = std::string_view(font_.name).substr(0, MaxPlatformFontName);
-    QFont font(decoder_.decode(QByteArrayView(name.data(), qsizetype(name.size()))));
+    QFont font(fromCp1251(name));
     double pixels = transform_.height(font_.height);
     if (font_.superscript || font_.subscript)
         pixels /= ScriptFactor;
@@ -394,7 +394,7 @@ void TRptRenderCanvas::text(const RptText& text) {
         joined += run;
     if (joined.empty())
         return;
-    const QString s = decoder_.decode(QByteArrayView(joined.data(), qsizetype(joined.size())));
+    const QString s = fromCp1251(joined);
     const QFont font = currentFont();
     painter_->setFont(font);
     painter_->setPen(rptColor(font_.color));

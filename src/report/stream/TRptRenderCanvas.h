@@ -18,7 +18,6 @@
 #include <QHash>
 #include <QImage>
 #include <QPainter>
-#include <QStringDecoder>
 
 namespace zamt {
 
@@ -95,7 +94,6 @@ private:
     QPoint position_;
     uint8_t frameMode_ = 0;
     QHash<qint64, QImage> pictures_; // decoded, by where their data lies
-    QStringDecoder decoder_;
 };
 
 } // namespace zamt
