@@ -37,32 +37,37 @@ std::unique_ptr<QLockFile> lockFor(const QString& folder) {
     return lock;
 }
 
+QString userFolderIn(const QString& temporary) {
+    return temporary + QStringLiteral("/zamt05-") + userIdText();
+}
+
 } // namespace
 
 QString userTempFolder() {
-    return temporaryFolder().path + QStringLiteral("/zamt05-") + userIdText();
+    return userFolderIn(temporaryFolder().path);
 }
 
 InstanceTempFolder instanceTempFolder() {
     Held& h = held();
     // The temporary folder is read from the environment each time; when it
     // changed, the files go to the new one.
-    if (h.lock && QFileInfo(h.folder).path() == userTempFolder())
+    const InstanceTempFolder temporary = temporaryFolder();
+    const QString user = userFolderIn(temporary.path);
+    if (h.lock && QFileInfo(h.folder).path() == user)
         return {h.folder, {}};
     releaseInstanceTempFolder();
-    const QString number = QString::number(QCoreApplication::applicationPid());
-    const InstanceTempFolder temporary = temporaryFolder();
     if (!temporary.error.isEmpty())
         return temporary;
-    QString folder = userTempFolder() + QLatin1Char('/') + number;
-    if (const QString error = makePrivateFolder(userTempFolder()); !error.isEmpty())
+    const QString number = QString::number(QCoreApplication::applicationPid());
+    QString folder = user + QLatin1Char('/') + number;
+    if (const QString error = makePrivateFolder(user); !error.isEmpty())
         return {folder, error};
     // A lock under this process's number held by another means a dead
     // instance of the same number whose lock is still being left; take the
     // next free name.
     for (int attempt = 0; attempt < 10; ++attempt) {
         if (attempt > 0)
-            folder = userTempFolder() + QLatin1Char('/') + number + QLatin1Char('-') + QString::number(attempt);
+            folder = user + QLatin1Char('/') + number + QLatin1Char('-') + QString::number(attempt);
         auto lock = lockFor(folder);
         if (!lock->tryLock(0))
             continue;
