@@ -3,10 +3,14 @@
 // Documents\zamt05: made on the first start, with the default report project
 // Project1.rpj and the help file helpZ.hlp copied in from beside the program
 // when they are missing, so that copies the user changed stay as they are.
-// The arguments are handed on. What goes wrong is shown in a message box.
+// The arguments are handed on; file names relative to the folder it was
+// started in are made absolute first, so that they still name the same files
+// in the working folder. What goes wrong is shown in a message box.
 #include <windows.h>
+#include <shellapi.h>
 #include <shlobj.h>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -33,9 +37,86 @@ std::wstring documentsFolder() {
     return folder;
 }
 
+std::wstring absolute(const std::wstring& name) {
+    if (name.empty())
+        return name;
+    const DWORD size = GetFullPathNameW(name.c_str(), 0, nullptr, nullptr);
+    std::wstring path(size, L'\0');
+    const DWORD length = GetFullPathNameW(name.c_str(), size, path.data(), nullptr);
+    if (length == 0 || length >= size)
+        return name;
+    path.resize(length);
+    return path;
+}
+
+bool startsWith(const std::wstring& text, const wchar_t* start) {
+    return text.rfind(start, 0) == 0;
+}
+
+// The same rule as the Linux launcher: options pass as they are, and so do
+// the names after --printer and --format; file names, also those of
+// --to=OUT and --project=PATH, are made absolute. After "--" every argument
+// is a file name.
+std::vector<std::wstring> withAbsoluteNames(const std::vector<std::wstring>& arguments) {
+    std::vector<std::wstring> result;
+    bool filesOnly = false, nameFollows = false;
+    for (std::wstring argument : arguments) {
+        if (nameFollows) {
+            nameFollows = false;
+        } else if (!filesOnly && argument == L"--") {
+            filesOnly = true;
+        } else if (filesOnly) {
+            argument = absolute(argument);
+        } else if (argument == L"--printer" || argument == L"-printer" || argument == L"--format" ||
+                   argument == L"-format") {
+            nameFollows = true;
+        } else if (startsWith(argument, L"-")) {
+            for (const wchar_t* option : {L"--to=", L"-to=", L"--project=", L"-project="}) {
+                const std::wstring start = option;
+                if (startsWith(argument, option) && argument.size() > start.size()) {
+                    argument = start + absolute(argument.substr(start.size()));
+                    break;
+                }
+            }
+        } else {
+            argument = absolute(argument);
+        }
+        result.push_back(argument);
+    }
+    return result;
+}
+
+// One argument as CommandLineToArgvW and the C run-time read it back.
+std::wstring quoted(const std::wstring& argument) {
+    std::wstring text = L"\"";
+    std::size_t backslashes = 0;
+    for (const wchar_t c : argument) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        text.append(c == L'"' ? 2 * backslashes + 1 : backslashes, L'\\');
+        backslashes = 0;
+        text += c;
+    }
+    text.append(2 * backslashes, L'\\');
+    return text + L"\"";
+}
+
+std::vector<std::wstring> ownArguments() {
+    int count = 0;
+    wchar_t** list = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::wstring> arguments;
+    for (int i = 1; list != nullptr && i < count; ++i)
+        arguments.emplace_back(list[i]);
+    LocalFree(list);
+    return arguments;
+}
+
 } // namespace
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    const std::vector<std::wstring> arguments = withAbsoluteNames(ownArguments());
     const std::wstring documents = documentsFolder();
     if (documents.empty())
         return refuse(L"The Documents folder cannot be found.");
@@ -54,8 +135,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int) {
             return refuse(L"Cannot copy " + std::wstring(name) + L" into " + work + L".");
     }
     std::wstring line = L"\"" + program + L"\\zamt05.exe\"";
-    if (arguments != nullptr && *arguments != L'\0')
-        line += L" " + std::wstring(arguments);
+    for (const std::wstring& argument : arguments)
+        line += L" " + quoted(argument);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};

@@ -10,15 +10,6 @@
 #include <QApplication>
 #include <cstdio>
 
-namespace {
-
-void write(std::FILE* stream, const QString& text) {
-    std::fputs(text.toLocal8Bit().constData(), stream);
-    std::fflush(stream);
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
     zamt::attachParentConsole();
     // Before Qt looks for its own temporary files.
@@ -32,10 +23,10 @@ int main(int argc, char** argv) {
     }
     switch (line.action) {
     case zamt::CommandLine::Action::Print:
-        write(stdout, line.output);
+        zamt::writeConsoleText(stdout, line.output);
         return 0;
     case zamt::CommandLine::Action::Refuse:
-        write(stderr, line.output);
+        zamt::writeConsoleText(stderr, line.output);
         return zamt::kRefusedStatus;
     case zamt::CommandLine::Action::PrintReports: {
         // No window is shown, so no display is used, whatever is named.
@@ -48,7 +39,7 @@ int main(int argc, char** argv) {
         break;
     }
     if (!line.warning.isEmpty())
-        write(stderr, line.warning);
+        zamt::writeConsoleText(stderr, line.warning);
     QApplication app(argc, argv);
     return zamt::runProgram({}, line.file);
 }

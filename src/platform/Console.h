@@ -1,6 +1,8 @@
 #pragma once
 // The console the program was started from, for --help, --version and the
 // messages of --print.
+#include <QString>
+#include <cstdio>
 
 namespace zamt {
 
@@ -9,5 +11,10 @@ namespace zamt {
 // Windows a program with windows has no console of its own, and its output
 // would go nowhere. Output already redirected to a file or a pipe stays so.
 void attachParentConsole();
+
+// Writes TEXT to STREAM (stdout or stderr) and flushes it. A console shows
+// it whole, Cyrillic included, whatever its code page; a file or a pipe
+// gets it in the system's own 8-bit encoding.
+void writeConsoleText(std::FILE* stream, const QString& text);
 
 } // namespace zamt

@@ -1,6 +1,7 @@
 #include "platform/Console.h"
 
 #include <cstdio>
+#include <string>
 #include <windows.h>
 
 namespace zamt {
@@ -13,6 +14,22 @@ bool goesSomewhere(DWORD stream) {
 }
 
 } // namespace
+
+void writeConsoleText(std::FILE* stream, const QString& text) {
+    std::fflush(stream);
+    // A console takes the text as UTF-16; its code page (437 or 866 in a
+    // new cmd window) would garble the Cyrillic of the bytes.
+    const HANDLE handle = GetStdHandle(stream == stderr ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
+    DWORD mode = 0;
+    if (handle != nullptr && handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode)) {
+        const std::wstring wide = text.toStdWString();
+        DWORD written = 0;
+        WriteConsoleW(handle, wide.data(), DWORD(wide.size()), &written, nullptr);
+        return;
+    }
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
 
 void attachParentConsole() {
     const bool output = goesSomewhere(STD_OUTPUT_HANDLE);

@@ -1,6 +1,6 @@
 #include "platform/ErrorOutputBoxes.h"
 
-#include <cstdio>
+#include "platform/Console.h"
 
 namespace zamt {
 
@@ -15,8 +15,7 @@ void ErrorOutputBoxes::show(const MessageBox& box) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     text.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
     line += text + QLatin1Char('\n');
-    std::fputs(line.toLocal8Bit().constData(), stderr);
-    std::fflush(stderr);
+    writeConsoleText(stderr, line);
 }
 
 } // namespace zamt

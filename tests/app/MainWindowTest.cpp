@@ -6,6 +6,7 @@
 #include "measure/TForm9.h"
 #include "support/GuiHelpers.h"
 #include "support/ScriptedServices.h"
+#include "support/SystemDifferences.h"
 #include "support/TempDir.h"
 
 #include <QAction>
@@ -140,9 +141,11 @@ TEST_F(MainWindowTest, RefusedOrCancelledLoadsChangeNothing) {
     EXPECT_FALSE(btRun()->isEnabled());
     const std::vector<MessageBox> expected = {
         {BoxKind::Error, "zamt05",
-         QStringLiteral("Cannot open file \"%1\". No such file or directory.").arg(missing)},
+         QStringLiteral("Cannot open file \"%1\". %2.")
+             .arg(test::shownPath(missing), test::reasonFor(test::Refusal::NoSuchFile))},
         {BoxKind::Error, "zamt05",
-         QStringLiteral("Cannot open file \"%1\". Is a directory.").arg(dir.path())},
+         QStringLiteral("Cannot open file \"%1\". %2.")
+             .arg(test::shownPath(dir.path()), test::reasonFor(test::Refusal::IsAFolder))},
         {BoxKind::Error, "zamt05", "Text exceeds memo capacity."},
     };
     EXPECT_EQ(services.boxes.shown, expected);

@@ -11,6 +11,7 @@
 #include "support/ErrorOf.h"
 #include "support/GuiHelpers.h"
 #include "support/ScriptedServices.h"
+#include "support/SystemDifferences.h"
 
 #include <QApplication>
 #include <QFile>
@@ -100,7 +101,8 @@ TEST(PreviewRun, APageFileThatCannotBeOpenedEndsTheRun) {
         QFile::remove(run.system.SystemFiler.FileName);
     };
     const std::string error = errorOf([&] { run.system.Execute(); });
-    EXPECT_EQ(error.rfind("Cannot open file \"" + instanceFolderIn(run.temp.path()) + "/RPT", 0), 0u)
+    const QString pageFiles = QString::fromStdString(instanceFolderIn(run.temp.path()) + "/RPT");
+    EXPECT_EQ(error.rfind("Cannot open file \"" + shownPath(pageFiles).toStdString(), 0), 0u)
         << error;
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     for (QWidget* w : QApplication::topLevelWidgets())

@@ -10,6 +10,7 @@
 #include "report/system/TRptRenderFile.h"
 #include "support/GuiHelpers.h"
 #include "support/ScriptedServices.h"
+#include "support/SystemDifferences.h"
 #include "support/TempDir.h"
 
 #include <QAction>
@@ -646,10 +647,13 @@ TEST_F(PreviewWindowTest, SaveAsWithThePdfFilterWritesAPdfDocument) {
     EXPECT_EQ(services.dialogs.saveRequests[0].filter,
               QStringLiteral("Report Snapshot Files (*.rps)|*.rps|PDF Document (PDF)|*.pdf"));
     EXPECT_TRUE(services.boxes.shown.empty());
-    QProcess info;
-    info.start(QStringLiteral("pdfinfo"), {target});
-    ASSERT_TRUE(info.waitForFinished(30000));
-    EXPECT_TRUE(info.readAllStandardOutput().contains("Pages:           3"));
+    EXPECT_TRUE(test::readFile(target).startsWith("%PDF-"));
+    if (test::canRunHostTools()) {
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {target});
+        ASSERT_TRUE(info.waitForFinished(30000));
+        EXPECT_TRUE(info.readAllStandardOutput().contains("Pages:           3"));
+    }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
               QStringList({QStringLiteral("passport.pdf"), QStringLiteral("report.rps")}));
 }
@@ -663,7 +667,8 @@ TEST_F(PreviewSaveTest, FailuresAreShownWithThePositionAndCursorBack) {
     ASSERT_EQ(services.boxes.shown.size(), 1u);
     EXPECT_EQ(services.boxes.shown[0].kind, BoxKind::Error);
     EXPECT_EQ(services.boxes.shown[0].text,
-              QStringLiteral("Cannot create file \"%1\". No such file or directory.").arg(missing));
+              QStringLiteral("Cannot create file \"%1\". %2.")
+                  .arg(test::shownPath(missing), test::reasonFor(test::Refusal::NoSuchFolder)));
     EXPECT_EQ(form->RenderPreview().stream()->pos(), position);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(form->isVisible());

@@ -4,6 +4,7 @@
 
 #include "PreviewTestSupport.h"
 #include "platform/AppError.h"
+#include "support/SystemDifferences.h"
 #include "support/TempDir.h"
 
 #include <QBuffer>
@@ -75,9 +76,13 @@ TEST(SnapshotFile, NamesThatCannotBeCreated) {
     stream.open(QIODevice::ReadOnly);
     const QString missing = dir.file(QStringLiteral("no folder/a.rps"));
     EXPECT_EQ(errorOfSave(&stream, missing),
-              "Cannot create file \"" + missing.toStdString() + "\". No such file or directory");
+              QStringLiteral("Cannot create file \"%1\". %2")
+                  .arg(shownPath(missing), reasonFor(Refusal::NoSuchFolder))
+                  .toStdString());
     EXPECT_EQ(errorOfSave(&stream, dir.path()),
-              "Cannot create file \"" + dir.path().toStdString() + "\". Is a directory");
+              QStringLiteral("Cannot create file \"%1\". %2")
+                  .arg(shownPath(dir.path()), reasonFor(Refusal::IsAFolder))
+                  .toStdString());
 }
 
 TEST(SnapshotFile, OverwritesInPlaceWhereTheFolderTakesNoNewFile) {

@@ -1,6 +1,7 @@
 #include "SystemRunSupport.h"
 
 #include "platform/PrivateFolder.h"
+#include "support/SystemDifferences.h"
 #include "report/stream/TRptRender.h"
 #include "report/stream/TRptStreamReader.h"
 #include "report/stream/TRptStreamWriter.h"
@@ -39,15 +40,16 @@ void HookLog::attach(TRptSystem& system) {
 }
 
 PrivateTempFolder::PrivateTempFolder()
-    : previous_(qgetenv("TMPDIR")), hadPrevious_(qEnvironmentVariableIsSet("TMPDIR")) {
-    qputenv("TMPDIR", QFile::encodeName(dir_.path()));
+    : previous_(qgetenv(temporaryFolderVariable())),
+      hadPrevious_(qEnvironmentVariableIsSet(temporaryFolderVariable())) {
+    qputenv(temporaryFolderVariable(), QFile::encodeName(dir_.path()));
 }
 
 PrivateTempFolder::~PrivateTempFolder() {
     if (hadPrevious_)
-        qputenv("TMPDIR", previous_);
+        qputenv(temporaryFolderVariable(), previous_);
     else
-        qunsetenv("TMPDIR");
+        qunsetenv(temporaryFolderVariable());
 }
 
 QStringList PrivateTempFolder::pageFiles() const { return pageFilesUnder(dir_.path()); }

@@ -147,9 +147,11 @@ TEST(RpsDump, ExitsWithStatusOneAndTheMessageOnADamagedFile) {
         ASSERT_TRUE(process.waitForFinished(30000));
         EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(process.exitCode(), c.status);
-        EXPECT_EQ(process.readAllStandardError(), c.stderrText);
+        // Windows' text output ends its lines with CR LF.
+        EXPECT_EQ(process.readAllStandardError().replace("\r\n", "\n"), c.stderrText);
         if (c.status == 0) {
-            EXPECT_TRUE(process.readAllStandardOutput().startsWith("version 2017\n"));
+            EXPECT_TRUE(
+                process.readAllStandardOutput().replace("\r\n", "\n").startsWith("version 2017\n"));
         }
     }
 }
