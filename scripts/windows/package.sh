@@ -50,7 +50,7 @@ zamt_win_folder() {
   local build=$1 qt=$zamt_win_cache/qt
   local folder=$zamt_root/build-windows/dist/zamt05
   rm -rf "$zamt_root/build-windows/dist"
-  mkdir -p "$folder"/{platforms,styles,translations}
+  mkdir -p "$folder"/{fonts,platforms,styles,translations}
   # Qt's project set-up puts a Windows build's programs in the build's root.
   cp "$build"/{zamt05,rpsdump,zamt05-start}.exe "$folder/"
   x86_64-w64-mingw32-strip "$folder"/*.exe
@@ -59,6 +59,9 @@ zamt_win_folder() {
   # Windows printing is part of Qt6PrintSupport.dll itself: no plugin.
   cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$folder/styles/"
   cp /usr/share/qt6/translations/qtbase_ru.qm "$folder/translations/"
+  # The default report project's face, which Windows lacks, with its licence.
+  cp /usr/share/fonts/truetype/dejavu/DejaVuSansMono*.ttf "$folder/fonts/"
+  cp /usr/share/doc/fonts-dejavu-core/copyright "$folder/fonts/DejaVu-licence.txt"
   cp "$zamt_root/packaging/windows/qt.conf" "$zamt_root/resources/Project1.rpj" \
     "$zamt_root/resources/helpZ.hlp" "$folder/"
   zamt_win_add_dlls "$folder"

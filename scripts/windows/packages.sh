@@ -6,7 +6,8 @@ zamt_win_packages=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
   cmake ninja-build dpkg-dev patch zip unzip nsis
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgtest-dev libjpeg-dev ccache
-  wine wine64 fonts-wine fonts-liberation xvfb xauth poppler-utils
+  wine wine64 fonts-wine fonts-liberation fonts-dejavu-core xvfb xauth poppler-utils
+  xdotool xclip
 )
 
 zamt_win_install_packages() {

@@ -28,22 +28,23 @@ RUNNER
 # The prefix, made once: Windows' fonts are the ones Wine finds in its
 # C:\windows\Fonts, and the usual Windows names stand for the Liberation ones.
 zamt_win_make_prefix() {
-  local stamp=$zamt_win_prefix/.zamt-stamp
-  [ -f "$stamp" ] && return 0
+  local stamp=$zamt_win_prefix/.zamt-stamp made="fonts: wine, liberation, dejavu"
+  [ "$(cat "$stamp" 2>/dev/null)" = "$made" ] && return 0
   echo "Making the Wine prefix $zamt_win_prefix"
   rm -rf "$zamt_win_prefix"
   WINEPREFIX=$zamt_win_prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
     wineboot -i >/dev/null 2>&1
   local fonts=$zamt_win_prefix/drive_c/windows/Fonts
   mkdir -p "$fonts"
-  cp /usr/share/wine/fonts/* /usr/share/fonts/truetype/liberation/*.ttf "$fonts/"
+  cp /usr/share/wine/fonts/* /usr/share/fonts/truetype/liberation/*.ttf \
+    /usr/share/fonts/truetype/dejavu/*.ttf "$fonts/"
   local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' name
   for name in "Arial=Liberation Sans" "Times New Roman=Liberation Serif" \
               "Courier New=Liberation Mono"; do
     "$zamt_win_run" reg add "$key" /v "${name%%=*}" /t REG_SZ /d "${name#*=}" /f >/dev/null 2>&1
   done
   WINEPREFIX=$zamt_win_prefix wineserver -w
-  touch "$stamp"
+  echo "$made" >"$stamp"
 }
 
 # rpsdump for Linux, which lists the page streams the Windows program writes.

@@ -6,6 +6,7 @@
 #include "platform/Console.h"
 #include "platform/InstanceTempFolder.h"
 #include "platform/NoDisplay.h"
+#include "platform/ProgramFonts.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
         zamt::useNoDisplay();
         zamt::quietenQtWarnings();
         QApplication app(argc, argv);
+        zamt::addProgramFonts();
         return zamt::runPrintRequest(line.print);
     }
     case zamt::CommandLine::Action::Start:
@@ -41,5 +43,6 @@ int main(int argc, char** argv) {
     if (!line.warning.isEmpty())
         zamt::writeConsoleText(stderr, line.warning);
     QApplication app(argc, argv);
+    zamt::addProgramFonts();
     return zamt::runProgram({}, line.file);
 }

@@ -12,6 +12,7 @@
 #include "report/stream/TRptRender.h"
 #include "report/stream/TRptStreamReader.h"
 #include "support/GuiHelpers.h"
+#include "support/SystemDifferences.h"
 #include "support/TempDir.h"
 
 #include <QApplication>
@@ -282,7 +283,7 @@ TEST_F(ReportRun, TheProjectFileIsReadOnceItExists) {
     ASSERT_EQ(services->boxes.shown.size(), 1u);
     EXPECT_EQ(services->boxes.shown[0].text,
               QStringLiteral("The following reporting project does not exist:\r\"%1\"")
-                  .arg(folder.file("Project1.rpj")));
+                  .arg(test::shownPath(folder.file("Project1.rpj"))));
     placeDefaultProject();
     runReport([](QWidget* setup) { test::child<QPushButton>(setup, "CancelBB")->click(); });
     EXPECT_EQ(services->boxes.shown.size(), 1u);

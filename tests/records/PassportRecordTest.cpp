@@ -3,6 +3,7 @@
 #include "calc/FloatFaults.h"
 #include "platform/CodePage.h"
 #include "records/PassportRecord.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -42,6 +43,9 @@ TEST(PassportRecord, ExampleIsTheThirtyLinesByteForByte) {
         EXPECT_EQ(lines[i], expected) << "line " << i + 1;
     }
     EXPECT_EQ(record, exampleRecord(','));
+    // The Windows build's end-to-end check compares its record with this copy.
+    EXPECT_EQ(test::readFile(test::sourceDir() + "/tests/windows/example-record.txt").toStdString(),
+              record);
     EXPECT_EQ(record.size(), 1492u);
     EXPECT_EQ(passportSizeFigure(record.size()), 11u);
     EXPECT_EQ(record.substr(record.size() - 3), "/\r\n");

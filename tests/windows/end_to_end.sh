@@ -2,7 +2,8 @@
 # The real zamt05.exe under Wine, as unpacked from the zip (no other DLLs on
 # its path) and as installed by the installer.
 #   end_to_end.sh CHECK DIST PREFIX LINUX_RPSDUMP VERSION
-# CHECK: version, refusal, print_pdf, print_rps, cyrillic_folder, installer.
+# CHECK: version, refusal, console, print_pdf, print_rps, cyrillic_folder,
+# launcher, worked_example, installer.
 # Exit 77 (skipped) when what a check needs is not there.
 set -euo pipefail
 check=$1 dist=$2 prefix=$3 rpsdump=$4 version=$5
@@ -40,6 +41,12 @@ refusal)
   [ $status -eq 2 ] || fail "status $status for an unknown option"
   [[ "$output" == *"no-such-option"* ]] || fail "the refusal does not name the option: $output"
   ;;
+console)
+  # A console shows the messages whole, Cyrillic included, whatever its
+  # code page: cmd, in a terminal of its own, starts the program.
+  output=$(LANG=ru_RU.UTF-8 timeout 120 script -qec "wine cmd /c zamt05.exe --print нет.txt --to x.pdf" /dev/null)
+  [[ "$output" == *'zamt05\нет.txt". File not found.'* ]] || fail "the console showed: $output"
+  ;;
 print_pdf)
   wine "$program" --print data07.txt --to passport.pdf || fail "--print to PDF: status $?"
   text=$(pdftotext -layout passport.pdf -)
@@ -66,6 +73,23 @@ cyrillic_folder)
   output=$(wine "$program" --print data07.txt --to "CON.pdf" 2>&1 | tr -d "\r"; exit "${PIPESTATUS[0]}") || status=$?
   [ $status -eq 1 ] || fail "status $status for CON.pdf"
   [[ "$output" == *'CON.pdf'* ]] || fail "the message does not name CON.pdf: $output"
+  ;;
+launcher)
+  # The Start-menu launcher starts the program in Documents\zamt05, with
+  # the names given relative to the folder it was started in made absolute.
+  mkdir "$work/elsewhere" && cp data07.txt "$work/elsewhere/запись.txt"
+  (cd "$work/elsewhere" && wine "$work/zamt05/zamt05-start.exe" --print запись.txt "--to=отчёт 1.pdf")
+  # The launcher does not wait for the program; the report is put in place
+  # whole, once written.
+  for _ in $(seq 60); do [ -f "$work/elsewhere/отчёт 1.pdf" ] && break; sleep 1; done
+  [ -f "$work/elsewhere/отчёт 1.pdf" ] || fail "no report beside the file: $(ls "$work/elsewhere")"
+  documents=$(wine cmd /c echo %USERPROFILE% | tr -d '\r')
+  mine=$(winepath -u "$documents\\Documents\\zamt05" 2>/dev/null | tr -d '\r')
+  [ -f "$mine/Project1.rpj" ] && [ -f "$mine/helpZ.hlp" ] || fail "Documents\\zamt05 lacks its files"
+  ;;
+worked_example)
+  source "$(dirname "$0")/worked_example.sh"
+  worked_example
   ;;
 installer)
   setup=$dist/zamt05-$version-setup.exe

@@ -20,7 +20,8 @@ void TRptProject::open() {
     const QFileInfo info(path);
     if (!info.exists() || info.isDir())
         throw AppError(
-            QStringLiteral("The following reporting project does not exist:\r\"%1\"").arg(path));
+            QStringLiteral("The following reporting project does not exist:\r\"%1\"")
+                .arg(QDir::toNativeSeparators(path)));
     RptProjectModel loaded = rptLoadProjectFile(path);
     size_t index = 0;
     for (size_t i = 0; i < loaded.reports.size(); ++i) {

@@ -4,6 +4,7 @@
 #include "../stream/StreamTestSupport.h"
 #include "platform/AppError.h"
 #include "report/project/RptProjectFile.h"
+#include "support/SystemDifferences.h"
 #include "support/TempDir.h"
 
 #include <QDir>
@@ -14,7 +15,7 @@ namespace zamt::test {
 namespace {
 
 std::string missing(const QString& path) {
-    return "The following reporting project does not exist:\r\"" + path.toStdString() + "\"";
+    return "The following reporting project does not exist:\r\"" + shownPath(path).toStdString() + "\"";
 }
 
 // Runs the project and tells which report it was handed.
