@@ -17,9 +17,11 @@ zamt_win_write_runner() {
 #!/usr/bin/env bash
 export WINEPREFIX="$zamt_win_prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEPATH="$(zamt_win_path "$zamt_win_cache/qt/bin");$(zamt_win_path "$zamt_win_cache/jpeg/bin");$(zamt_win_path /usr/lib/gcc/x86_64-w64-mingw32/12-posix);$(zamt_win_path /usr/x86_64-w64-mingw32/lib)"
-export QT_PLUGIN_PATH="$(zamt_win_path "$zamt_win_cache/qt/plugins")"
+# Wine hands no QT_ variable of Linux on to Windows programs; WINEQT_NAME
+# reaches them as QT_NAME.
+export WINEQT_PLUGIN_PATH="$(zamt_win_path "$zamt_win_cache/qt/plugins")"
 # The offscreen platform of the window tests reads the prefix's font files.
-export QT_QPA_FONTDIR="C:\\windows\\Fonts"
+export WINEQT_QPA_FONTDIR="C:\\windows\\Fonts"
 exec wine "\$@"
 RUNNER
   chmod +x "$zamt_win_run"

@@ -145,7 +145,7 @@ TEST_F(MainWindowTest, RefusedOrCancelledLoadsChangeNothing) {
              .arg(test::shownPath(missing), test::reasonFor(test::Refusal::NoSuchFile))},
         {BoxKind::Error, "zamt05",
          QStringLiteral("Cannot open file \"%1\". %2.")
-             .arg(test::shownPath(dir.path()), test::reasonFor(test::Refusal::IsAFolder))},
+             .arg(test::shownPath(dir.path()), test::reasonFor(test::Refusal::FolderRead))},
         {BoxKind::Error, "zamt05", "Text exceeds memo capacity."},
     };
     EXPECT_EQ(services.boxes.shown, expected);

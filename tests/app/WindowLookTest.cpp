@@ -12,10 +12,12 @@
 #include "report/windows/TRptStatusForm.h"
 #include "support/CaptionFit.h"
 #include "support/GuiHelpers.h"
+#include "support/SystemDifferences.h"
 #include "support/TempDir.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QMenu>
 #include <QMenuBar>
@@ -25,6 +27,11 @@
 namespace zamt {
 namespace {
 
+// Whether the system has the face itself, without a stand-in.
+bool hasOwnFace(const char* face) {
+    return QFontDatabase::families().contains(QString::fromLatin1(face));
+}
+
 class WindowLookTest : public testing::Test {
 protected:
     void SetUp() override { createForms(); }
@@ -32,6 +39,8 @@ protected:
 };
 
 TEST_F(WindowLookTest, EveryCaptionFitsItsBox) {
+    if (test::runningUnderWine() && hasOwnFace("MS Sans Serif"))
+        GTEST_SKIP() << "the layouts are measured for Windows' own MS Sans Serif; Wine's is wider";
     TRptSetupForm setup;
     TRptStatusForm status;
     const struct {
@@ -86,7 +95,7 @@ TEST_F(WindowLookTest, EveryEditBoxAndPictureButtonIsAnnouncedByItsCaption) {
 }
 
 // The faces of the project's machines (fonts-liberation, fonts-dejavu-core)
-// stand in for the Windows ones.
+// stand in for the Windows ones; on Windows the faces are the system's own.
 TEST(WindowFonts, EachWindowsFaceHasItsStandIn) {
     const struct {
         const char* face;
@@ -104,13 +113,14 @@ TEST(WindowFonts, EachWindowsFaceHasItsStandIn) {
         const QFont font = windowFont(QString::fromLatin1(c.face), c.pixels);
         EXPECT_EQ(font.family(), QString::fromLatin1(c.face)); // as the layouts name it
         const QFontInfo shown(font);
-        EXPECT_EQ(shown.family(), QString::fromLatin1(c.shown));
+        EXPECT_EQ(shown.family(), QString::fromLatin1(hasOwnFace(c.face) ? c.face : c.shown));
         EXPECT_EQ(shown.pixelSize(), c.pixels);
         EXPECT_EQ(shown.bold(), c.bold);
     }
     // The layouts' own fonts name the face in points.
     EXPECT_EQ(QFontInfo(QFont(QStringLiteral("MS Sans Serif"), 8)).family(),
-              QStringLiteral("Liberation Sans Narrow"));
+              hasOwnFace("MS Sans Serif") ? QStringLiteral("MS Sans Serif")
+                                          : QStringLiteral("Liberation Sans Narrow"));
 }
 
 TEST_F(WindowLookTest, MenusUseTheMenuBarsFont) {

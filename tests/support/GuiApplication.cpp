@@ -1,5 +1,7 @@
 #include "support/GuiApplication.h"
 
+#include "support/SystemDifferences.h"
+
 #include <QGuiApplication>
 
 namespace zamt::test {
@@ -13,6 +15,7 @@ void ensureGuiApplication() {
     static char name[] = "zamt05_tests";
     static char* argv[] = {name, nullptr};
     static QGuiApplication app(argc, argv);
+    useTheSystemsFontSubstitutes();
 }
 
 } // namespace zamt::test

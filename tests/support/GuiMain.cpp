@@ -1,6 +1,7 @@
 // main() of the GUI test programs: a QApplication on the offscreen platform.
 #include "look/WindowLook.h"
 #include "platform/DecimalSeparator.h"
+#include "support/SystemDifferences.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    zamt::test::useTheSystemsFontSubstitutes();
     zamt::installWindowLook();
     zamt::setDecimalSeparator(',');
     ::testing::InitGoogleTest(&argc, argv);

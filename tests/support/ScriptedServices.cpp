@@ -66,3 +66,10 @@ ScriptedServices::~ScriptedServices() {
 }
 
 } // namespace zamt::test
+
+namespace zamt {
+void PrintTo(const MessageBox& box, std::ostream* out) {
+    *out << "{kind " << int(box.kind) << ", \"" << box.caption.toStdString() << "\", \""
+         << box.text.toStdString() << "\"}";
+}
+} // namespace zamt

@@ -7,6 +7,7 @@
 
 #include <deque>
 #include <functional>
+#include <ostream>
 #include <vector>
 
 namespace zamt::test {
@@ -59,3 +60,8 @@ public:
 };
 
 } // namespace zamt::test
+
+namespace zamt {
+// A shown box in a failure message: its kind, caption and text.
+void PrintTo(const MessageBox& box, std::ostream* out);
+} // namespace zamt

@@ -14,7 +14,8 @@ QString shownPath(const QString& path);
 enum class Refusal {
     NoSuchFile,   // a file that is not there
     NoSuchFolder, // a file in a folder that is not there
-    IsAFolder,    // a folder opened or created as a file
+    FolderRead,    // a folder opened as a file to read
+    FolderWritten, // a folder created as a file
 };
 QString reasonFor(Refusal refusal);
 
@@ -28,5 +29,15 @@ const char* temporaryFolderVariable();
 // read its PDF documents with them from the Linux side.
 bool canRunHostTools();
 extern const char* const kNoHostTools;
+
+// Whether the tests run under Wine, whose fonts of the Windows faces are
+// its own drawings of them, of other widths than Windows' own.
+bool runningUnderWine();
+
+// Under Wine, gives Qt's offscreen platform, which reads the font files of
+// the Wine prefix without its registry, the prefix's font substitutes:
+// Arial, Times New Roman and Courier New are drawn by the Liberation faces.
+// Called by the test programs once their application object exists.
+void useTheSystemsFontSubstitutes();
 
 } // namespace zamt::test

@@ -6,11 +6,16 @@
 namespace zamt::test {
 
 QString reasonFor(Refusal refusal) {
-    return systemErrorText(refusal == Refusal::IsAFolder ? EISDIR : ENOENT);
+    return systemErrorText(refusal == Refusal::NoSuchFile || refusal == Refusal::NoSuchFolder ? ENOENT : EISDIR);
 }
 
 const char* temporaryFolderVariable() { return "TMPDIR"; }
 
 bool canRunHostTools() { return true; }
+
+bool runningUnderWine() { return false; }
+
+// fontconfig has them already.
+void useTheSystemsFontSubstitutes() {}
 
 } // namespace zamt::test

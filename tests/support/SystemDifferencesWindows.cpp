@@ -1,6 +1,7 @@
 #include "platform/FileFailure.h"
 #include "support/SystemDifferences.h"
 
+#include <QFont>
 #include <windows.h>
 
 namespace zamt::test {
@@ -11,7 +12,9 @@ QString reasonFor(Refusal refusal) {
         return systemErrorText(ERROR_FILE_NOT_FOUND);
     case Refusal::NoSuchFolder:
         return systemErrorText(ERROR_PATH_NOT_FOUND);
-    case Refusal::IsAFolder:
+    case Refusal::FolderRead:
+        return systemErrorText(336); // ERROR_DIRECTORY_NOT_SUPPORTED, the program's own choice
+    case Refusal::FolderWritten:
         break;
     }
     return systemErrorText(ERROR_ACCESS_DENIED);
@@ -21,5 +24,18 @@ QString reasonFor(Refusal refusal) {
 const char* temporaryFolderVariable() { return "TMP"; }
 
 bool canRunHostTools() { return false; }
+
+bool runningUnderWine() {
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
+void useTheSystemsFontSubstitutes() {
+    if (!runningUnderWine())
+        return;
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+}
 
 } // namespace zamt::test

@@ -81,7 +81,7 @@ TEST(SnapshotFile, NamesThatCannotBeCreated) {
                   .toStdString());
     EXPECT_EQ(errorOfSave(&stream, dir.path()),
               QStringLiteral("Cannot create file \"%1\". %2")
-                  .arg(shownPath(dir.path()), reasonFor(Refusal::IsAFolder))
+                  .arg(shownPath(dir.path()), reasonFor(Refusal::FolderWritten))
                   .toStdString());
 }
 
