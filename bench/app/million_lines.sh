@@ -14,7 +14,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-xcb}
 work=$(mktemp -d)
 temp=$(mktemp -d) # the runs' temporary folder, to see what is left there
-source "$here/cups.sh"
+source "$here/../../scripts/cups-server.sh"
 trap 'stop_cups; rm -rf "$work" "$temp"' EXIT
 start_cups "$work" >/dev/null 2>&1
 mkdir "$work/out"

@@ -15,7 +15,7 @@ formats=${3:-rps pdf prn}
 here=$(cd "$(dirname "$0")" && pwd)
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-xcb}
 work=$(mktemp -d)
-source "$here/cups.sh"
+source "$here/../../scripts/cups-server.sh"
 trap 'stop_cups; rm -rf "$work"' EXIT
 start_cups "$work" >/dev/null 2>&1
 cp "$here/../../resources/Project1.rpj" "$work/"

@@ -2,8 +2,8 @@
 # The real zamt05.exe under Wine, as unpacked from the zip (no other DLLs on
 # its path) and as installed by the installer.
 #   end_to_end.sh CHECK DIST PREFIX LINUX_RPSDUMP VERSION
-# CHECK: version, refusal, console, print_pdf, print_rps, cyrillic_folder,
-# launcher, worked_example, installer.
+# CHECK: version, refusal, console, print_pdf, print_rps, printer,
+# cyrillic_folder, launcher, worked_example, installer.
 # Exit 77 (skipped) when what a check needs is not there.
 set -euo pipefail
 check=$1 dist=$2 prefix=$3 rpsdump=$4 version=$5
@@ -62,6 +62,31 @@ print_rps)
   listing=$("$rpsdump" passport.rps) # in UTF-8
   for row in "${rows[@]}"; do
     grep -qF -- "$row" <<<"$listing" || fail "rpsdump does not list the row '$row'"
+  done
+  ;;
+printer)
+  # Printed on a Windows printer: Wine hands the job to a CUPS server of the
+  # check's own, whose cups-pdf queue writes it into ~/PDF.
+  [ "$(id -u)" -eq 0 ] || skip "starting cupsd needs root"
+  [ -x /usr/sbin/cupsd ] && [ -x /usr/lib/cups/backend/cups-pdf ] || skip "no cupsd or cups-pdf"
+  source "$(dirname "$0")/../../scripts/cups-server.sh"
+  trap 'stop_cups; rm -rf "$work"' EXIT
+  chmod 755 "$work" # the filters run as the user lp
+  start_cups "$work" zamt >/dev/null 2>&1
+  touch "$work/started"
+  wine "$program" --print data07.txt --printer zamt || fail "--print on the printer: status $?"
+  # cups-pdf writes the document a while after the job ends.
+  text=
+  for _ in $(seq 60); do
+    printed=$(find "$HOME/PDF" -name '*.pdf' -newer "$work/started" 2>/dev/null | head -n 1)
+    [ -n "$printed" ] && text=$(pdftotext -layout "$printed" - 2>/dev/null) &&
+      grep -qF -- "${rows[-1]}" <<<"$text" && break
+    sleep 1
+  done
+  [ -n "$printed" ] || fail "cups-pdf wrote no PDF"
+  rm -f "$printed"
+  for row in "${rows[@]}"; do
+    grep -qF -- "$row" <<<"$text" || fail "the printed page lacks the row '$row'"
   done
   ;;
 cyrillic_folder)

@@ -1,10 +1,11 @@
-# Sourced by the window benchmarks: a CUPS server of the benchmark's own
-# (needs root) with a cups-pdf queue "bench" as the default printer, so that
-# the set-up window offers the printer and file destinations. Stopped and
-# removed on exit.
-#   start_cups FOLDER
+# Sourced by the window benchmarks and the Windows build's printing check:
+# a CUPS server of the caller's own (needs root) with a cups-pdf queue as
+# the default printer, "bench" unless named, so that the set-up window
+# offers the printer and file destinations. cups-pdf puts each job's PDF
+# into ~/PDF of the job's user. stop_cups stops it.
+#   start_cups FOLDER [QUEUE]
 start_cups() {
-  local root=$1/cups
+  local root=$1/cups queue=${2:-bench}
   mkdir -p "$root"/{conf,spool,cache,state,tmp,log}
   chmod 755 "$root" && chmod 777 "$root/tmp"
   export CUPS_SERVER=$root/cups.sock
@@ -38,8 +39,8 @@ EOF
     lpstat -r 2>/dev/null | grep -q "is running" && break
     sleep 0.1
   done
-  lpadmin -p bench -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
-  lpadmin -d bench
+  lpadmin -p "$queue" -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+  lpadmin -d "$queue"
 }
 
 stop_cups() {
