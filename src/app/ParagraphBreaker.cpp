@@ -2,7 +2,6 @@
 
 #include <QFontMetrics>
 #include <QTextLayout>
-#include <algorithm>
 #include <climits>
 
 namespace zamt {
@@ -27,6 +26,11 @@ bool simpleCharacter(char16_t code) {
 }
 
 constexpr char16_t kCachedCodes = 0x2150;
+// What characterWidth() gives for a character that has no width of its own
+// to add up, and what the table holds before it is asked.
+constexpr qreal kNotSimple = -2;
+constexpr qreal kNeedsLayout = -3;
+constexpr qreal kUnmeasured = -1;
 // The sum of the characters' own advances may miss kerning; a line passes
 // the cheap test only with this much room to spare, else it is shaped.
 constexpr qreal kKerningAllowance = 1.1;
@@ -55,30 +59,45 @@ ParagraphBreaker::ParagraphBreaker(const QFont& font, const QTextOption& option,
     slack_ = metrics_.height();
 }
 
-qreal ParagraphBreaker::cachedAdvance(QChar ch) const {
-    if (advances_.empty())
-        advances_.assign(kCachedCodes, -1);
-    qreal& advance = advances_[ch.unicode()];
-    if (advance < 0)
-        advance = metrics_.horizontalAdvance(ch);
-    return advance;
+qreal ParagraphBreaker::characterWidth(QChar ch) const {
+    const char16_t code = ch.unicode();
+    if (code >= kCachedCodes)
+        return needsLayout(ch) ? kNeedsLayout : kNotSimple;
+    if (widths_.empty())
+        widths_.assign(kCachedCodes, kUnmeasured);
+    qreal& width = widths_[code];
+    if (width == kUnmeasured)
+        width = needsLayout(ch)            ? kNeedsLayout
+                : !simpleCharacter(code) ? kNotSimple
+                                         : metrics_.horizontalAdvance(ch);
+    return width;
 }
 
 bool ParagraphBreaker::fitsOnOneLine(const QString& text) const {
     if (text.isEmpty())
         return true;
-    if (!measurable_ || std::any_of(text.begin(), text.end(), needsLayout))
+    if (!measurable_)
         return false;
+    // One pass over the text, a table look-up a character: it is looked
+    // at for every displayed line.
+    bool summed = wraps_ && perCharacter_;
+    qreal sum = 0;
+    for (const QChar ch : text) {
+        const char16_t code = ch.unicode();
+        qreal width = code < widths_.size() ? widths_[code] : kUnmeasured;
+        if (width == kUnmeasured)
+            width = characterWidth(ch);
+        if (width == kNeedsLayout)
+            return false;
+        if (width == kNotSimple)
+            summed = false;
+        else
+            sum += width;
+    }
     if (!wraps_)
         return true;
-    if (perCharacter_ && std::all_of(text.begin(), text.end(),
-                                     [](QChar ch) { return simpleCharacter(ch.unicode()); })) {
-        qreal sum = 0;
-        for (const QChar ch : text)
-            sum += cachedAdvance(ch);
-        if (sum * kKerningAllowance + slack_ <= available_)
-            return true;
-    }
+    if (summed && sum * kKerningAllowance + slack_ <= available_)
+        return true;
     return metrics_.horizontalAdvance(text) + slack_ <= available_;
 }
 

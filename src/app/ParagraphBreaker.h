@@ -28,7 +28,8 @@ public:
     std::vector<TextLineSpan> lines(const QString& text) const;
 
 private:
-    qreal cachedAdvance(QChar ch) const;
+    // The character's advance, or kNotSimple or kNeedsLayout; kept per code.
+    qreal characterWidth(QChar ch) const;
 
     QFont font_;
     QTextOption option_;
@@ -38,7 +39,7 @@ private:
     bool wraps_ = true;
     bool measurable_ = true;
     bool perCharacter_ = true;
-    mutable std::vector<qreal> advances_; // by character code; < 0: not yet known
+    mutable std::vector<qreal> widths_; // characterWidth() by code; kUnmeasured: not yet known
 };
 
 } // namespace zamt

@@ -30,20 +30,22 @@ const std::array<unsigned char, 0x10000>& byteOfCharacter() {
 
 std::string toCp1251(const QString& text) {
     const auto& table = byteOfCharacter();
-    std::string bytes;
-    bytes.reserve(static_cast<size_t>(text.size()));
+    // At most a byte a character: written in place, every row of a report
+    // passes here.
+    std::string bytes(static_cast<size_t>(text.size()), '\0');
+    char* out = bytes.data();
     // A character the code page lacks becomes '?', as the system's
     // conversion writes it; a surrogate pair gives one '?'.
     for (const QChar ch : text) {
-        if (ch.unicode() < 0x80) {
-            bytes += static_cast<char>(ch.unicode());
-            continue;
+        const char16_t code = ch.unicode();
+        if (code < 0x80) {
+            *out++ = static_cast<char>(code);
+        } else if (!ch.isLowSurrogate()) {
+            const unsigned char byte = table[code];
+            *out++ = byte != 0 ? static_cast<char>(byte) : '?';
         }
-        if (ch.isLowSurrogate())
-            continue;
-        const unsigned char byte = table[ch.unicode()];
-        bytes += byte != 0 ? static_cast<char>(byte) : '?';
     }
+    bytes.resize(static_cast<size_t>(out - bytes.data()));
     return bytes;
 }
 
