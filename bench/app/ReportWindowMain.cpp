@@ -8,6 +8,7 @@
 // window's Cancel is clicked that long after OK; the time printed is then
 // from the click until the main window answers. The same text goes to
 // DIR/report.txt (Windows-1251) for the yardstick.
+#include "../common/PeakMemory.h"
 #include "app/CreateForms.h"
 #include "app/Startup.h"
 #include "app/TForm1.h"
@@ -24,7 +25,6 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <cstdio>
-#include <sys/resource.h>
 
 namespace {
 
@@ -35,12 +35,6 @@ template <class Widget> Widget* child(QWidget* parent, const char* name) {
         std::exit(2);
     }
     return widget;
-}
-
-long peakMiB() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024;
 }
 
 long currentMiB() {
@@ -131,7 +125,7 @@ int main(int argc, char** argv) {
             std::printf(
                 "zamt05 %s %d lines%s: %.3f s, %lld bytes, peak %ld MiB, text view %ld MiB\n",
                 qPrintable(extension), lines, cancelAfter >= 0 ? " cancelled" : "", seconds,
-                QFileInfo(output).size(), peakMiB(), textViewMiB);
+                QFileInfo(output).size(), zamt::bench::peakMemoryMiB(), textViewMiB);
             QApplication::quit();
         });
     });
