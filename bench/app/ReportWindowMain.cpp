@@ -121,6 +121,12 @@ int main(int argc, char** argv) {
         child<QPushButton>(zamt::Form1, "btRun")->click();
         // The main window answers once what the run left queued is done.
         QTimer::singleShot(0, [&] {
+            if (!timer.isValid()) { // the run was over before the cancel was due
+                std::printf("zamt05 %s %d lines: finished before the cancel after %d ms\n",
+                            qPrintable(extension), lines, cancelAfter);
+                QApplication::quit();
+                return;
+            }
             const double seconds = timer.nsecsElapsed() / 1e9;
             std::printf(
                 "zamt05 %s %d lines%s: %.3f s, %lld bytes, peak %ld MiB, text view %ld MiB\n",

@@ -24,7 +24,7 @@ for format in $formats; do
   for after in "" "$cancel"; do
     line=$(TMPDIR=$temp "$build/bench/app/report_window_bench" "$work/out" 1000000 "$format" $after 2>/dev/null)
     echo "$line" | awk '{ for (i = 1; i <= NF; i++) { if ($i == "peak") p = $(i+1); if ($i == "view") t = $(i+1) } }
-                        { printf "%s; memory %.2f of the text view\n", $0, p / t }'
+                        { if (t) printf "%s; memory %.2f of the text view\n", $0, p / t; else print }'
     left=$(ls -A "$work/out" | grep -v -e '^Project1.rpj$' -e '^report.txt$' -e "^report.$format$" || true)
     [ -z "$after" ] || left=$(ls -A "$work/out" | grep -v -e '^Project1.rpj$' -e '^report.txt$' || true)
     echo "  left in the output folder: ${left:-nothing}; in the temporary folder: $(ls -A "$temp" | tr '\n' ' ' | sed 's/^$/nothing/')"
