@@ -26,6 +26,20 @@ zamt_win_current() { [ -f "$1/.zamt-stamp" ] && [ "$(cat "$1/.zamt-stamp")" = "$
 
 zamt_win_stamp() { printf '%s\n' "$@" | sha256sum | cut -c1-16; }
 
+# Configures, builds and installs the CMake project of the source $2 for
+# Windows into the prefix $1 (built in the cache's build-NAME, NAME being
+# the prefix's), then stamps the prefix with $3; the rest are CMake options.
+zamt_win_cmake_install() {
+  local prefix=$1 source=$2 stamp=$3 build=$zamt_win_cache/build-$(basename "$1")
+  shift 3
+  rm -rf "$prefix" "$build"
+  cmake -S "$source" -B "$build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$zamt_win_scripts/mingw-toolchain.cmake" "$@" >/dev/null
+  cmake --build "$build" -j "$zamt_win_jobs" >/dev/null
+  cmake --install "$build" >/dev/null
+  echo "$stamp" >"$prefix/.zamt-stamp"
+}
+
 zamt_win_build_jpeg() {
   local source options stamp prefix=$zamt_win_cache/jpeg
   source=$(zamt_win_source libjpeg-turbo)
@@ -34,12 +48,7 @@ zamt_win_build_jpeg() {
   stamp=$(zamt_win_stamp "$(basename "$source")" "${options[@]}")
   zamt_win_current "$prefix" "$stamp" && return 0
   echo "Building $(basename "$source") for Windows"
-  rm -rf "$prefix" "$zamt_win_cache/build-jpeg"
-  cmake -S "$source" -B "$zamt_win_cache/build-jpeg" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$zamt_win_scripts/mingw-toolchain.cmake" "${options[@]}" >/dev/null
-  cmake --build "$zamt_win_cache/build-jpeg" -j "$zamt_win_jobs" >/dev/null
-  cmake --install "$zamt_win_cache/build-jpeg" >/dev/null
-  echo "$stamp" >"$prefix/.zamt-stamp"
+  zamt_win_cmake_install "$prefix" "$source" "$stamp" "${options[@]}"
 }
 
 zamt_win_build_qt() {
@@ -87,10 +96,5 @@ zamt_win_build_gtest() {
   stamp=$(zamt_win_stamp "$(dpkg-query -W -f='${Version}' libgtest-dev)" "${options[@]}")
   zamt_win_current "$prefix" "$stamp" && return 0
   echo "Building GoogleTest for Windows"
-  rm -rf "$prefix" "$zamt_win_cache/build-gtest"
-  cmake -S "$source" -B "$zamt_win_cache/build-gtest" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$zamt_win_scripts/mingw-toolchain.cmake" "${options[@]}" >/dev/null
-  cmake --build "$zamt_win_cache/build-gtest" -j "$zamt_win_jobs" >/dev/null
-  cmake --install "$zamt_win_cache/build-gtest" >/dev/null
-  echo "$stamp" >"$prefix/.zamt-stamp"
+  zamt_win_cmake_install "$prefix" "$source" "$stamp" "${options[@]}"
 }

@@ -1,5 +1,6 @@
 #include "platform/RegularFile.h"
 
+#include "platform/SystemError.h"
 #include "platform/WindowsPath.h"
 
 #include <QFile>
@@ -10,8 +11,6 @@
 
 namespace zamt {
 namespace {
-
-constexpr int kErrorDirectoryNotSupported = 336; // ERROR_DIRECTORY_NOT_SUPPORTED
 
 class Handle {
 public:
@@ -39,7 +38,7 @@ HANDLE openRegularFile(const QString& path) {
     if (attributes == INVALID_FILE_ATTRIBUTES)
         throwCannotOpen(path, static_cast<int>(GetLastError()));
     if (attributes & FILE_ATTRIBUTE_DIRECTORY)
-        throwCannotOpen(path, kErrorDirectoryNotSupported);
+        throwCannotOpen(path, kErrorIsAFolder);
     Handle file(CreateFileW(name.c_str(), GENERIC_READ,
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));

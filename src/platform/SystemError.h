@@ -15,5 +15,6 @@ extern const int kErrorAccess;      // access denied
 extern const int kErrorBadFile;     // no open file to work on
 extern const int kErrorNoSpace;     // the disk is full
 extern const int kErrorInterrupted; // a call to be made again (never on Windows)
+extern const int kErrorIsAFolder;   // a folder opened as a file to read
 
 } // namespace zamt

@@ -16,6 +16,7 @@ const int kErrorAccess = EACCES;
 const int kErrorBadFile = EBADF;
 const int kErrorNoSpace = ENOSPC;
 const int kErrorInterrupted = EINTR;
+const int kErrorIsAFolder = EISDIR;
 
 QString systemErrorText(int error) {
     // In English whatever the user's locale, as are the messages around it.

@@ -13,6 +13,7 @@ const int kErrorAccess = ERROR_ACCESS_DENIED;
 const int kErrorBadFile = ERROR_INVALID_HANDLE;
 const int kErrorNoSpace = ERROR_DISK_FULL;
 const int kErrorInterrupted = -1;
+const int kErrorIsAFolder = 336; // ERROR_DIRECTORY_NOT_SUPPORTED, which mingw's headers lack
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "records/PassportWriter.h"
 
-#include "RecordTestSupport.h"
+#include "PassportWriterFixture.h"
 #include "platform/AppError.h"
 #include "platform/CodePage.h"
 #include "platform/DecimalSeparator.h"
@@ -28,6 +28,7 @@ using test::exampleMeasurement;
 using test::exampleRecord;
 using test::FailingFileCalls;
 using test::folderEntries;
+using test::kAccessError;
 using test::kPrevious;
 using test::readFile;
 using test::ScopedFileCalls;
@@ -37,7 +38,6 @@ using test::TempDir;
 MessageBox information(const char* utf8) {
     return {BoxKind::Information, "Information", QString::fromUtf8(utf8)};
 }
-const MessageBox kAccessError{BoxKind::Warning, "Warning", "File access error"};
 const MessageBox kZeroKg{BoxKind::Plain, "zamt05",
                          QString::fromUtf8("у вас деление на zamt_g = 0!")};
 
@@ -51,21 +51,7 @@ Measurement namedExample(std::string_view utf8Name) {
     return m;
 }
 
-class PassportWriter : public ::testing::Test {
-protected:
-    void SetUp() override { setDecimalSeparator(','); }
-    void TearDown() override { setDecimalSeparator('.'); }
-
-    // One press of "записываем?" whose dialog answers with the given file.
-    void press(const std::optional<QString>& answer, const Measurement& state) {
-        services.dialogs.answers.push_back(answer);
-        writePassportRecord(nullptr, request, state);
-    }
-
-    TempDir dir;
-    ScriptedServices services;
-    OpenFileRequest request = passportDialogRequest(dir.path());
-};
+class PassportWriter : public test::PassportWriterFixture {};
 
 TEST_F(PassportWriter, DialogStartsWithData07InTheStartFolder) {
     const OpenFileRequest expected{QString::fromUtf8("Текстовые файлы|*.txt"), "/home/op/zamt",

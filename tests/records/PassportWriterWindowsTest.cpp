@@ -3,12 +3,9 @@
 // Windows would cut short), each leaving what was there as it was.
 #include "records/PassportWriter.h"
 
-#include "RecordTestSupport.h"
+#include "PassportWriterFixture.h"
 #include "platform/AppError.h"
-#include "platform/DecimalSeparator.h"
 #include "support/FailingFileCalls.h"
-#include "support/ScriptedServices.h"
-#include "support/TempDir.h"
 
 #include <QDir>
 #include <functional>
@@ -23,28 +20,12 @@ using test::exampleMeasurement;
 using test::exampleRecord;
 using test::FailingFileCalls;
 using test::folderEntries;
+using test::kAccessError;
 using test::kPrevious;
 using test::readFile;
 using test::ScopedFileCalls;
-using test::ScriptedServices;
-using test::TempDir;
 
-const MessageBox kAccessError{BoxKind::Warning, "Warning", "File access error"};
-
-class PassportWriterWindows : public ::testing::Test {
-protected:
-    void SetUp() override { setDecimalSeparator(','); }
-    void TearDown() override { setDecimalSeparator('.'); }
-
-    void press(const QString& answer) {
-        services.dialogs.answers.push_back(answer);
-        writePassportRecord(nullptr, request, exampleMeasurement());
-    }
-
-    TempDir dir;
-    ScriptedServices services;
-    OpenFileRequest request = passportDialogRequest(dir.path());
-};
+class PassportWriterWindows : public test::PassportWriterFixture {};
 
 TEST_F(PassportWriterWindows, WritesTheExampleIntoACyrillicFolderAndName) {
     ASSERT_TRUE(QDir(dir.path()).mkdir(QString::fromUtf8("Записи")));

@@ -6,7 +6,8 @@
 namespace zamt::test {
 
 QString reasonFor(Refusal refusal) {
-    return systemErrorText(refusal == Refusal::NoSuchFile || refusal == Refusal::NoSuchFolder ? ENOENT : EISDIR);
+    const bool missing = refusal == Refusal::NoSuchFile || refusal == Refusal::NoSuchFolder;
+    return systemErrorText(missing ? ENOENT : EISDIR);
 }
 
 const char* temporaryFolderVariable() { return "TMPDIR"; }

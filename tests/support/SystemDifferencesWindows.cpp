@@ -1,4 +1,5 @@
 #include "platform/FileFailure.h"
+#include "platform/SystemError.h"
 #include "support/SystemDifferences.h"
 
 #include <QFont>
@@ -13,7 +14,7 @@ QString reasonFor(Refusal refusal) {
     case Refusal::NoSuchFolder:
         return systemErrorText(ERROR_PATH_NOT_FOUND);
     case Refusal::FolderRead:
-        return systemErrorText(336); // ERROR_DIRECTORY_NOT_SUPPORTED, the program's own choice
+        return systemErrorText(kErrorIsAFolder); // the program's own choice
     case Refusal::FolderWritten:
         break;
     }

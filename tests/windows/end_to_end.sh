@@ -30,6 +30,13 @@ rows=("наименование: Насосная станция 3" "диаме�
       "K = 1,0123" "Latin row 42" "последняя строка")
 printf '%s\r\n' "${rows[@]}" | iconv -f UTF-8 -t CP1251 >data07.txt
 
+# The user's working folder Documents\zamt05, as a Linux path.
+working_folder() {
+  local profile
+  profile=$(wine cmd /c echo %USERPROFILE% | tr -d '\r')
+  winepath -u "$profile\\Documents\\zamt05" 2>/dev/null | tr -d '\r'
+}
+
 case "$check" in
 version)
   output=$(wine "$program" --version | tr -d "\r")
@@ -110,8 +117,7 @@ launcher)
   # whole, once written.
   for _ in $(seq 60); do [ -f "$work/elsewhere/отчёт 1.pdf" ] && break; sleep 1; done
   [ -f "$work/elsewhere/отчёт 1.pdf" ] || fail "no report beside the file: $(ls "$work/elsewhere")"
-  documents=$(wine cmd /c echo %USERPROFILE% | tr -d '\r')
-  mine=$(winepath -u "$documents\\Documents\\zamt05" 2>/dev/null | tr -d '\r')
+  mine=$(working_folder)
   [ -f "$mine/Project1.rpj" ] && [ -f "$mine/helpZ.hlp" ] || fail "Documents\\zamt05 lacks its files"
   ;;
 worked_example)
@@ -123,8 +129,7 @@ installer)
   installed=$prefix/drive_c/Program\ Files/zamt05
   entry="$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/zamt05 flowmeter correction.lnk"
   key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\zamt05'
-  documents=$(wine cmd /c echo %USERPROFILE% | tr -d '\r')
-  mine=$(winepath -u "$documents\\Documents\\zamt05" 2>/dev/null | tr -d '\r')
+  mine=$(working_folder)
   mkdir -p "$mine" && echo "mine" >"$mine/notes.txt"
   wine "$setup" /S
   wineserver -w
