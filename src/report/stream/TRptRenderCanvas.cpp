@@ -1,92 +1,15 @@
 #include "report/stream/TRptRenderCanvas.h"
 
 #include "platform/CodePage.h"
-#include "report/stream/RptCodes.h"
 #include "report/stream/RptColor.h"
+#include "report/stream/RptCodes.h"
+#include "report/stream/RptQtStyle.h"
 
 #include <QFontMetricsF>
 #include <QPolygon>
 #include <cmath>
 
 namespace zamt {
-namespace {
-
-// The font name handed to the platform keeps at most this many characters.
-constexpr size_t MaxPlatformFontName = 31;
-// Script fonts are made smaller by this factor.
-constexpr double ScriptFactor = 1.667;
-// Sizes from a file can be anything; these keep the painter responsive.
-constexpr int MaxFontPixels = 4096;
-constexpr int MaxPenPixels = 4096;
-
-constexpr uint8_t PenStyleClear = 5;
-constexpr uint8_t PenStyleInsideFrame = 6;
-
-int canvasPixels(double value, int limit) {
-    if (!std::isfinite(value) || value < 0)
-        return 0;
-    return value > limit ? limit : int(std::lround(value));
-}
-
-Qt::PenStyle qtPenStyle(uint8_t style) {
-    switch (style) {
-    case 1:
-        return Qt::DashLine;
-    case 2:
-        return Qt::DotLine;
-    case 3:
-        return Qt::DashDotLine;
-    case 4:
-        return Qt::DashDotDotLine;
-    case PenStyleClear:
-        return Qt::NoPen;
-    default:
-        return Qt::SolidLine;
-    }
-}
-
-Qt::BrushStyle qtBrushStyle(uint8_t style) {
-    switch (style) {
-    case 1:
-        return Qt::NoBrush;
-    case 2:
-        return Qt::HorPattern;
-    case 3:
-        return Qt::VerPattern;
-    case 4:
-        return Qt::FDiagPattern;
-    case 5:
-        return Qt::BDiagPattern;
-    case 6:
-        return Qt::CrossPattern;
-    case 7:
-        return Qt::DiagCrossPattern;
-    default:
-        return Qt::SolidPattern;
-    }
-}
-
-// Raster operations of the pen modes that have one; the rest draw plainly.
-QPainter::CompositionMode qtPenComposition(uint8_t mode) {
-    switch (mode) {
-    case 3:
-        return QPainter::RasterOp_NotDestination;
-    case 5:
-        return QPainter::RasterOp_NotSource;
-    case 10:
-        return QPainter::RasterOp_SourceOrDestination;
-    case 12:
-        return QPainter::RasterOp_SourceAndDestination;
-    case 14:
-        return QPainter::RasterOp_SourceXorDestination;
-    case 15:
-        return QPainter::RasterOp_NotSourceXorDestination;
-    default:
-        return QPainter::CompositionMode_SourceOver;
-    }
-}
-
-} // namespace
 
 TRptRenderCanvas::TRptRenderCanvas(QPainter& painter, const RptTransform& transform)
     : painter_(&painter), transform_(transform) {}
@@ -182,63 +105,25 @@ void TRptRenderCanvas::setBrushBitmap(const std::optional<RptGraphic>& bitmap) {
 }
 
 QFont TRptRenderCanvas::currentFont() {
-    if (!fontDirty_)
-        return qfont_;
-    const std::string_view name = std::string_view(font_.name).substr(0, MaxPlatformFontName);
-    QFont font(fromCp1251(name));
-    double pixels = transform_.height(font_.height);
-    if (font_.superscript || font_.subscript)
-        pixels /= ScriptFactor;
-    font.setPixelSize(std::max(1, canvasPixels(pixels, MaxFontPixels)));
-    font.setBold(font_.bold);
-    font.setItalic(font_.italic);
-    font.setUnderline(font_.underline);
-    font.setStrikeOut(font_.strikeOut);
-    if (font_.pitch == 2) {
-        font.setFixedPitch(true);
-        font.setStyleHint(QFont::TypeWriter);
+    if (fontDirty_) {
+        qfont_ = rptQFont(font_, transform_);
+        fontDirty_ = false;
     }
-    qfont_ = font;
-    fontDirty_ = false;
     return qfont_;
 }
 
-QPen TRptRenderCanvas::makePen() const {
-    if (pen_.mode == 2 || pen_.style == PenStyleClear) // no-operation mode, clear style
-        return QPen(Qt::NoPen);
-    QColor color = rptColor(pen_.color);
-    if (pen_.mode == 0)
-        color = Qt::black;
-    else if (pen_.mode == 1)
-        color = Qt::white;
-    const int width = canvasPixels(transform_.width(pen_.width), MaxPenPixels);
-    QPen pen(color, width <= 1 ? 0 : width, qtPenStyle(pen_.style), Qt::FlatCap, Qt::MiterJoin);
-    return pen;
-}
-
 QBrush TRptRenderCanvas::makeBrush() {
-    if (brush_.bitmap) {
-        const QImage pattern = image(*brush_.bitmap);
-        if (!pattern.isNull())
-            return QBrush(pattern);
-    }
-    return QBrush(rptColor(brush_.color), qtBrushStyle(brush_.style));
+    return rptQBrush(brush_, brush_.bitmap ? image(*brush_.bitmap) : QImage());
 }
 
 void TRptRenderCanvas::prepare(Tool tool) {
-    painter_->setPen(makePen());
+    painter_->setPen(rptQPen(pen_, transform_));
     painter_->setBrush(tool == Tool::PenAndBrush ? makeBrush() : QBrush(Qt::NoBrush));
-    painter_->setCompositionMode(qtPenComposition(pen_.mode));
+    painter_->setCompositionMode(rptPenComposition(pen_.mode));
 }
 
 QRect TRptRenderCanvas::deviceRect(const RptRect& rect) const {
-    int x1 = transform_.x(rect.x1), x2 = transform_.x(rect.x2);
-    int y1 = transform_.y(rect.y1), y2 = transform_.y(rect.y2);
-    if (x2 < x1)
-        std::swap(x1, x2);
-    if (y2 < y1)
-        std::swap(y1, y2);
-    return QRect(x1, y1, x2 - x1, y2 - y1);
+    return rptDeviceRect(rect, transform_);
 }
 
 QImage TRptRenderCanvas::image(const RptGraphic& graphic) {
@@ -246,12 +131,7 @@ QImage TRptRenderCanvas::image(const RptGraphic& graphic) {
         if (const auto it = pictures_.constFind(graphic.dataPosition); it != pictures_.constEnd())
             return it.value();
     }
-    QImage decoded;
-    if (graphic.kind == RptCode::GraphicBitmap)
-        decoded = QImage::fromData(graphic.data, "BMP");
-    else if (graphic.kind == RptCode::GraphicIcon)
-        decoded = QImage::fromData(graphic.data, "ICO");
-    // Metafiles and unknown kinds stay empty: nothing is drawn for them.
+    const QImage decoded = rptDecodeGraphic(graphic);
     if (graphic.dataPosition >= 0)
         pictures_.insert(graphic.dataPosition, decoded);
     return decoded;
@@ -277,7 +157,7 @@ void TRptRenderCanvas::ellipse(const RptRect& rect) {
     QRect r = deviceRect(rect).adjusted(0, 0, -1, -1);
     prepare(Tool::PenAndBrush);
     const int width = painter_->pen().width();
-    if (pen_.style == PenStyleInsideFrame && width > 1) {
+    if (pen_.style == kRptPenStyleInsideFrame && width > 1) {
         // The outline stays inside the rectangle.
         const int inset = width / 2;
         r.adjust(inset, inset, -inset, -inset);
@@ -332,35 +212,17 @@ void TRptRenderCanvas::pie(const RptArc& pie) {
     drawCurve(pie, 2);
 }
 
-// The curve runs counter-clockwise from where the line from the centre to the
-// start point crosses the ellipse to where the line to the end point does.
 void TRptRenderCanvas::drawCurve(const RptArc& arc, int kind) {
-    const QRect r = deviceRect(arc.bounds).adjusted(0, 0, -1, -1);
-    if (r.width() <= 0 || r.height() <= 0)
+    const std::optional<RptCurve> curve = rptCurve(arc, transform_);
+    if (!curve)
         return;
-    const double cx = r.x() + r.width() / 2.0;
-    const double cy = r.y() + r.height() / 2.0;
-    auto angle = [&](RptPoint p) {
-        const QPoint d = transform_.point(p.x, p.y);
-        // Angles on the ellipse as the painter counts them: of the point
-        // scaled onto the unit circle, y upwards.
-        return std::atan2(-(d.y() - cy) / r.height(), (d.x() - cx) / r.width()) * 180.0 / M_PI;
-    };
-    const double start = angle(arc.start);
-    double span = angle(arc.end) - start;
-    if (!std::isfinite(start) || !std::isfinite(span))
-        return;
-    if (span <= 0)
-        span += 360;
-    const int a = int(std::lround(start * 16));
-    const int s = int(std::lround(span * 16));
     prepare(kind == 0 ? Tool::Pen : Tool::PenAndBrush);
     if (kind == 0)
-        painter_->drawArc(r, a, s);
+        painter_->drawArc(curve->rect, curve->startAngle, curve->spanAngle);
     else if (kind == 1)
-        painter_->drawChord(r, a, s);
+        painter_->drawChord(curve->rect, curve->startAngle, curve->spanAngle);
     else
-        painter_->drawPie(r, a, s);
+        painter_->drawPie(curve->rect, curve->startAngle, curve->spanAngle);
 }
 
 void TRptRenderCanvas::drawPicture(const RptGraphic& picture, RptPoint at) {

@@ -77,7 +77,6 @@ private:
     // The font a text is drawn with now.
     QFont currentFont();
     void prepare(Tool tool);
-    QPen makePen() const;
     QBrush makeBrush();
     QRect deviceRect(const RptRect& rect) const;
     QImage image(const RptGraphic& graphic);

@@ -67,12 +67,12 @@ TEST_F(PdfRender, EveryStreamPageBecomesAPageOfItsPaperWithItsText) {
         GTEST_SKIP() << kNoHostTools;
     const QString info = run("pdfinfo", {"-f", "1", "-l", "3", pdf});
     EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+3\\n"))) << info.toStdString();
-    // 8.27 by 11.69 inches are 595.44 by 841.68 points; the PDF writer keeps whole points.
-    EXPECT_TRUE(info.contains(QRegularExpression("Page\\s+1 size:\\s+595 x 842")))
+    // 8.27 by 11.69 inches are 595.44 by 841.68 points.
+    EXPECT_TRUE(info.contains(QRegularExpression("Page\\s+1 size:\\s+595.44 x 841.68")))
         << info.toStdString();
-    EXPECT_TRUE(info.contains(QRegularExpression("Page\\s+2 size:\\s+842 x 595")))
+    EXPECT_TRUE(info.contains(QRegularExpression("Page\\s+2 size:\\s+841.68 x 595.44")))
         << info.toStdString();
-    EXPECT_TRUE(info.contains(QRegularExpression("Page\\s+3 size:\\s+595 x 842")))
+    EXPECT_TRUE(info.contains(QRegularExpression("Page\\s+3 size:\\s+595.44 x 841.68")))
         << info.toStdString();
 
     const QString text = run("pdftotext", {"-layout", pdf, "-"});

@@ -1,0 +1,533 @@
+#include "report/pdf/PdfCanvas.h"
+
+#include "platform/CodePage.h"
+#include "report/stream/RptCodes.h"
+#include "report/stream/RptColor.h"
+#include "report/stream/RptQtStyle.h"
+#include "report/stream/TRptStreamReader.h"
+
+#include <QGlyphRun>
+#include <QPainterPath>
+#include <QTextLayout>
+#include <cmath>
+
+namespace zamt {
+namespace {
+
+// Paper sizes from a file can be anything; a PDF page must be real.
+constexpr double kMinPaper = 0.5;
+constexpr double kMaxPaper = 200;
+// A slanted face made from an upright one leans by this much.
+constexpr double kSyntheticSlant = 0.2;
+// A dash of the thinnest pen is as long as on a 96 dpi screen.
+constexpr double kThinDashUnit = PdfDocument::kUnitsPerInch / 96;
+
+double paperInches(float pageValue, float headerValue) {
+    const double value = pageValue > 0 && std::isfinite(pageValue) ? pageValue : headerValue;
+    if (!std::isfinite(value))
+        return 8.5;
+    return std::clamp(value, kMinPaper, kMaxPaper);
+}
+
+QByteArray n(double value) {
+    return pdfNumber(value);
+}
+
+QByteArray color(const QColor& c) {
+    return n(std::round(c.redF() * 1000) / 1000) + ' ' + n(std::round(c.greenF() * 1000) / 1000) +
+           ' ' + n(std::round(c.blueF() * 1000) / 1000);
+}
+
+QByteArray glyphString(const std::vector<quint32>& glyphs, size_t from, size_t to) {
+    QByteArray bytes;
+    bytes.reserve(qsizetype(to - from) * 2);
+    for (size_t i = from; i < to; ++i)
+        bytes.append(char(glyphs[i] >> 8)).append(char(glyphs[i]));
+    return pdfString(bytes);
+}
+
+} // namespace
+
+PdfCanvas::PdfCanvas(PdfDocument& document)
+    : document_(document), transform_(RptTransform::preview(PdfDocument::kUnitsPerInch, 100)) {}
+
+void PdfCanvas::addPage(TRptStreamReader& reader, int index, const RptStreamHeader& header) {
+    page_ = {};
+    content_.clear();
+    reader.replayPage(index, *this);
+    document_.addPage(paperInches(page_.paperWidth, header.paperWidth),
+                      paperInches(page_.paperHeight, header.paperHeight), content_);
+}
+
+void PdfCanvas::addBlankPage(const RptStreamHeader& header) {
+    document_.addPage(paperInches(0, header.paperWidth), paperInches(0, header.paperHeight), {});
+}
+
+void PdfCanvas::beginPage(const RptPageInfo& page) {
+    page_ = page;
+    // Each page brings its whole state; start it from the defaults.
+    font_ = RptFont();
+    pen_ = RptPen();
+    brush_ = RptBrush();
+    fontDirty_ = true;
+    position_ = transform_.point(0, 0);
+    resetTrackedState();
+}
+
+void PdfCanvas::resetTrackedState() {
+    fill_.clear();
+    stroke_.clear();
+    textFont_.clear();
+}
+
+// ---------------------------------------------------------------- state
+
+void PdfCanvas::setFont(const RptFont& font) {
+    font_ = font;
+    fontChanged();
+}
+void PdfCanvas::setFontName(const std::string& name) {
+    font_.name = name;
+    fontChanged();
+}
+void PdfCanvas::setFontColor(int32_t color) {
+    font_.color = color;
+}
+void PdfCanvas::setFontPitch(uint8_t pitch) {
+    font_.pitch = pitch;
+    fontChanged();
+}
+void PdfCanvas::setFontHeight(float height, float height2) {
+    font_.height = height;
+    font_.height2 = height2;
+    fontChanged();
+}
+void PdfCanvas::setBold(bool on) {
+    font_.bold = on;
+    fontChanged();
+}
+void PdfCanvas::setUnderline(bool on) {
+    font_.underline = on;
+    fontChanged();
+}
+void PdfCanvas::setItalic(bool on) {
+    font_.italic = on;
+    fontChanged();
+}
+void PdfCanvas::setStrikeOut(bool on) {
+    font_.strikeOut = on;
+    fontChanged();
+}
+void PdfCanvas::setSuperscript(bool on) {
+    font_.superscript = on;
+    fontChanged();
+}
+void PdfCanvas::setSubscript(bool on) {
+    font_.subscript = on;
+    fontChanged();
+}
+void PdfCanvas::setFontRotation(int16_t degrees) {
+    font_.rotation = degrees;
+}
+void PdfCanvas::setPen(const RptPen& pen) {
+    pen_ = pen;
+}
+void PdfCanvas::setPenColor(int32_t color) {
+    pen_.color = color;
+}
+void PdfCanvas::setPenMode(uint8_t mode) {
+    pen_.mode = mode;
+}
+void PdfCanvas::setPenStyle(uint8_t style) {
+    pen_.style = style;
+}
+void PdfCanvas::setPenWidth(float width) {
+    pen_.width = width;
+}
+void PdfCanvas::setBrush(const RptBrush& brush) {
+    brush_ = brush;
+}
+void PdfCanvas::setBrushColor(int32_t color) {
+    brush_.color = color;
+    brush_.bitmap.reset();
+}
+void PdfCanvas::setBrushStyle(uint8_t style) {
+    brush_.style = style;
+}
+void PdfCanvas::setBrushBitmap(const std::optional<RptGraphic>& bitmap) {
+    brush_.bitmap = bitmap;
+}
+
+void PdfCanvas::useFont() {
+    if (!fontDirty_)
+        return;
+    fontDirty_ = false;
+    const QFont font = rptQFont(font_, transform_);
+    auto it = faces_.find(font.key());
+    if (it == faces_.end()) {
+        Face face;
+        face.font = font;
+        const QRawFont raw = QRawFont::fromFont(font);
+        face.pdf = &document_.font(raw);
+        face.size = font.pixelSize();
+        // Where the family lacks the weight or slant asked for, Qt makes
+        // them up from the regular face; so does the document.
+        face.syntheticBold = font.bold() && raw.weight() < QFont::DemiBold;
+        face.syntheticItalic = font.italic() && raw.style() == QFont::StyleNormal;
+        const double scale = raw.pixelSize() > 0 ? face.size / raw.pixelSize() : 1;
+        face.lineThickness = std::max(1.0, raw.lineThickness() * scale);
+        face.underlineAt = -raw.underlinePosition() * scale;
+        face.strikeOutAt = raw.ascent() * scale / 3;
+        it = faces_.insert(font.key(), face);
+    }
+    face_ = &it.value();
+}
+
+QImage PdfCanvas::picture(const RptGraphic& graphic) {
+    return rptDecodeGraphic(graphic);
+}
+
+// ---------------------------------------------------------------- paths
+
+void PdfCanvas::setFill(const QByteArray& operators) {
+    if (operators != fill_) {
+        content_ += operators;
+        fill_ = operators;
+    }
+}
+
+bool PdfCanvas::fillWith(const QBrush& brush) {
+    switch (brush.style()) {
+    case Qt::NoBrush:
+        return false;
+    case Qt::SolidPattern:
+        setFill(color(brush.color()) + " rg\n");
+        return true;
+    case Qt::TexturePattern:
+        // A picture pattern is its own object; name it each time.
+        fill_.clear();
+        content_ += "/Pattern cs /" + document_.texture(brush.textureImage()) + " scn\n";
+        return true;
+    default:
+        setFill("/Hatch cs " + color(brush.color()) + " /" + document_.hatch(brush.style()) +
+                " scn\n");
+        return true;
+    }
+}
+
+bool PdfCanvas::strokeWith(const QPen& pen) {
+    if (pen.style() == Qt::NoPen)
+        return false;
+    QByteArray state = color(pen.color()) + " RG " + n(pen.widthF()) + " w [";
+    const double unit = pen.widthF() > 1 ? pen.widthF() : kThinDashUnit;
+    if (pen.style() != Qt::SolidLine)
+        for (qreal dash : pen.dashPattern())
+            state += n(dash * unit) + ' ';
+    state += "] 0 d\n";
+    if (state != stroke_) {
+        content_ += state;
+        stroke_ = state;
+    }
+    return true;
+}
+
+void PdfCanvas::writePath(const QPainterPath& path) {
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        if (e.isMoveTo()) {
+            content_ += n(e.x) + ' ' + n(e.y) + " m\n";
+        } else if (e.isLineTo()) {
+            content_ += n(e.x) + ' ' + n(e.y) + " l\n";
+        } else if (e.isCurveTo() && i + 2 < path.elementCount()) {
+            const QPainterPath::Element c2 = path.elementAt(i + 1), to = path.elementAt(i + 2);
+            content_ += n(e.x) + ' ' + n(e.y) + ' ' + n(c2.x) + ' ' + n(c2.y) + ' ' + n(to.x) +
+                        ' ' + n(to.y) + " c\n";
+            i += 2;
+        }
+    }
+}
+
+void PdfCanvas::paint(const QPainterPath& path, bool fill, bool stroke, bool evenOdd) {
+    fill = fill && fillWith(rptQBrush(brush_, brush_.bitmap ? picture(*brush_.bitmap) : QImage()));
+    stroke = stroke && strokeWith(rptQPen(pen_, transform_));
+    if (!fill && !stroke)
+        return;
+    writePath(path);
+    const char* star = evenOdd ? "*" : "";
+    content_ += fill && stroke ? QByteArray("B") + star : fill ? QByteArray("f") + star : "S";
+    content_ += '\n';
+}
+
+// ---------------------------------------------------------------- drawing
+
+void PdfCanvas::fillRect(const RptRect& rect) {
+    QPainterPath path;
+    path.addRect(rptDeviceRect(rect, transform_));
+    paint(path, true, false);
+}
+
+void PdfCanvas::rectangle(const RptRect& rect) {
+    const QRect r = rptDeviceRect(rect, transform_);
+    QPainterPath path;
+    if (rptQPen(pen_, transform_).style() == Qt::NoPen) {
+        path.addRect(r);
+        paint(path, true, false);
+    } else {
+        path.addRect(QRectF(r.x(), r.y(), r.width() - 1, r.height() - 1));
+        paint(path, true, true);
+    }
+}
+
+void PdfCanvas::ellipse(const RptRect& rect) {
+    QRectF r = rptDeviceRect(rect, transform_).adjusted(0, 0, -1, -1);
+    const double width = rptQPen(pen_, transform_).widthF();
+    if (pen_.style == kRptPenStyleInsideFrame && width > 1) {
+        // The outline stays inside the rectangle.
+        const int inset = int(width) / 2;
+        r.adjust(inset, inset, -inset, -inset);
+    }
+    QPainterPath path;
+    path.addEllipse(r);
+    paint(path, true, true);
+}
+
+void PdfCanvas::roundRect(const RptRect& rect, float cornerWidth, float cornerHeight) {
+    const QRectF r = rptDeviceRect(rect, transform_).adjusted(0, 0, -1, -1);
+    const double rx = std::clamp(transform_.width(cornerWidth) / 2.0, 0.0, r.width() / 2.0);
+    const double ry = std::clamp(transform_.height(cornerHeight) / 2.0, 0.0, r.height() / 2.0);
+    QPainterPath path;
+    path.addRoundedRect(r, std::isfinite(rx) ? rx : 0.0, std::isfinite(ry) ? ry : 0.0);
+    paint(path, true, true);
+}
+
+void PdfCanvas::moveTo(RptPoint point) {
+    position_ = transform_.point(point.x, point.y);
+}
+
+void PdfCanvas::lineTo(RptPoint point) {
+    const QPoint to = transform_.point(point.x, point.y);
+    QPainterPath path(position_);
+    path.lineTo(to);
+    paint(path, false, true);
+    position_ = to;
+}
+
+void PdfCanvas::polygon(const std::vector<RptPoint>& points) {
+    QPolygonF device;
+    for (const RptPoint& p : points)
+        device << transform_.point(p.x, p.y);
+    QPainterPath path;
+    path.addPolygon(device);
+    path.closeSubpath();
+    paint(path, true, true, true);
+}
+
+void PdfCanvas::polyline(const std::vector<RptPoint>& points) {
+    QPolygonF device;
+    for (const RptPoint& p : points)
+        device << transform_.point(p.x, p.y);
+    QPainterPath path;
+    path.addPolygon(device);
+    paint(path, false, true);
+}
+
+void PdfCanvas::arc(const RptArc& arc) {
+    drawCurve(arc, 0);
+}
+void PdfCanvas::chord(const RptArc& chord) {
+    drawCurve(chord, 1);
+}
+void PdfCanvas::pie(const RptArc& pie) {
+    drawCurve(pie, 2);
+}
+
+void PdfCanvas::drawCurve(const RptArc& arc, int kind) {
+    const std::optional<RptCurve> curve = rptCurve(arc, transform_);
+    if (!curve)
+        return;
+    const QRectF r = curve->rect;
+    const double start = curve->startAngle / 16.0, span = curve->spanAngle / 16.0;
+    QPainterPath path;
+    if (kind == 2) {
+        path.moveTo(r.center());
+        path.arcTo(r, start, span);
+        path.closeSubpath();
+    } else {
+        path.arcMoveTo(r, start);
+        path.arcTo(r, start, span);
+        if (kind == 1)
+            path.closeSubpath();
+    }
+    paint(path, kind != 0, true);
+}
+
+void PdfCanvas::drawImage(const RptGraphic& graphic, const QRectF& rect) {
+    const QImage image = picture(graphic);
+    if (image.isNull() || rect.isEmpty())
+        return;
+    const QByteArray name = document_.image(image, graphic.dataPosition);
+    content_ += "q " + n(rect.width()) + " 0 0 " + n(-rect.height()) + ' ' + n(rect.x()) + ' ' +
+                n(rect.bottom()) + " cm /" + name + " Do Q\n";
+}
+
+void PdfCanvas::drawPicture(const RptGraphic& picture, RptPoint at) {
+    const QImage image = this->picture(picture);
+    drawImage(picture, QRectF(transform_.point(at.x, at.y), image.size()));
+}
+
+void PdfCanvas::stretchPicture(const RptGraphic& picture, const RptRect& rect) {
+    drawImage(picture, rptDeviceRect(rect, transform_));
+}
+
+void PdfCanvas::stretchBitmap(const RptGraphic& bitmap, const RptRect& rect) {
+    stretchPicture(bitmap, rect);
+}
+
+void PdfCanvas::stretchBitmapArea(const RptGraphic& bitmap, RptPoint at, float width,
+                                  float height) {
+    stretchPicture(bitmap, RptRect{at.x, at.y, at.x + width, at.y + height});
+}
+
+// ---------------------------------------------------------------- text
+
+double PdfCanvas::layOut(const QString& text) {
+    runs_.resize(1);
+    Run& run = runs_[0];
+    run.font = face_->pdf;
+    run.size = face_->size;
+    run.x = 0;
+    run.glyphs.clear();
+    run.kerning.clear();
+    double width = 0;
+    bool complete = true;
+    for (QChar c : text) {
+        const PdfFont::Glyph& glyph = run.font->glyph(c.unicode());
+        if (glyph.index == 0) {
+            complete = false;
+            break;
+        }
+        run.glyphs.push_back(glyph.index);
+        width += glyph.width;
+    }
+    if (complete)
+        return width * run.size / 1000;
+
+    // A character the face lacks: Qt lays the text out with its fallbacks.
+    QTextLayout layout(text, face_->font);
+    layout.setCacheEnabled(false);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    runs_.clear();
+    for (const QGlyphRun& glyphRun : line.glyphRuns()) {
+        const QList<quint32> glyphs = glyphRun.glyphIndexes();
+        const QList<QPointF> positions = glyphRun.positions();
+        if (glyphs.isEmpty())
+            continue;
+        Run next;
+        next.font = &document_.font(glyphRun.rawFont());
+        next.size = glyphRun.rawFont().pixelSize();
+        next.x = positions[0].x();
+        for (QChar c : text)
+            next.font->glyph(c.unicode()); // the characters each glyph shows
+        for (qsizetype i = 0; i < glyphs.size(); ++i) {
+            next.font->use(glyphs[i], {});
+            next.glyphs.push_back(glyphs[i]);
+            const double advance = i + 1 < positions.size()
+                                       ? positions[i + 1].x() - positions[i].x()
+                                       : next.font->width(glyphs[i]) * next.size / 1000;
+            next.kerning.push_back(next.size > 0 ? next.font->width(glyphs[i]) -
+                                                       advance * 1000 / next.size
+                                                 : 0);
+        }
+        runs_.push_back(std::move(next));
+    }
+    return line.naturalTextWidth();
+}
+
+// Writes the runs with the text matrix [a b c d e f]; the runs' x offsets
+// go along the text's direction.
+void PdfCanvas::writeRuns(double a, double b, double c, double d, double e, double f) {
+    for (const Run& run : runs_) {
+        const QByteArray font = '/' + run.font->name() + ' ' + n(run.size) + " Tf ";
+        content_ += "BT ";
+        if (font != textFont_) {
+            content_ += font;
+            textFont_ = font;
+        }
+        content_ += n(a) + ' ' + n(b) + ' ' + n(c) + ' ' + n(d) + ' ' + n(e + run.x * a) + ' ' +
+                    n(f + run.x * b) + " Tm ";
+        if (run.kerning.empty()) {
+            content_ += glyphString(run.glyphs, 0, run.glyphs.size()) + " Tj ET\n";
+            continue;
+        }
+        content_ += '[';
+        size_t from = 0;
+        for (size_t i = 0; i < run.glyphs.size(); ++i) {
+            const double kern = std::round(run.kerning[i] * 10) / 10;
+            if (kern != 0 || i + 1 == run.glyphs.size()) {
+                content_ += glyphString(run.glyphs, from, i + 1);
+                if (kern != 0 && i + 1 < run.glyphs.size())
+                    content_ += n(kern);
+                from = i + 1;
+            }
+        }
+        content_ += "] TJ ET\n";
+    }
+}
+
+// Underline and strike-out, in the text's own coordinates (y upwards).
+void PdfCanvas::writeLines(double width) {
+    const double t = face_->lineThickness;
+    if (font_.underline)
+        content_ += "0 " + n(-face_->underlineAt - t / 2) + ' ' + n(width) + ' ' + n(t) + " re f\n";
+    if (font_.strikeOut)
+        content_ += "0 " + n(face_->strikeOutAt - t / 2) + ' ' + n(width) + ' ' + n(t) + " re f\n";
+}
+
+void PdfCanvas::text(const RptText& text) {
+    std::string joined;
+    for (const std::string& run : text.runs)
+        joined += run;
+    if (joined.empty())
+        return;
+    useFont();
+    const QString s = fromCp1251(joined);
+    const double width = layOut(s);
+    double dx = 0;
+    if (text.code == RptCode::TextCenter || text.code == RptCode::TextRight)
+        dx = text.code == RptCode::TextCenter ? -width / 2 : -width;
+    const QPoint at = transform_.point(text.x, text.y);
+    const bool clipped = text.code == RptCode::TextClipped;
+    const bool plain = !clipped && font_.rotation == 0 && !face_->syntheticBold &&
+                       !face_->syntheticItalic && !font_.underline && !font_.strikeOut;
+    setFill(color(rptColor(font_.color)) + " rg\n");
+    if (plain) {
+        writeRuns(1, 0, 0, -1, at.x() + dx, at.y());
+        return;
+    }
+
+    content_ += "q\n";
+    if (clipped) {
+        const QRect clip = rptDeviceRect(text.clip, transform_);
+        content_ += n(clip.x()) + ' ' + n(clip.y()) + ' ' + n(clip.width()) + ' ' +
+                    n(clip.height()) + " re W n\n";
+    }
+    // The text's coordinates: its origin at the position, x along the
+    // text's direction (turned counter-clockwise on paper), y upwards.
+    const double angle = -font_.rotation * M_PI / 180;
+    const double cosine = std::cos(angle), sine = std::sin(angle);
+    content_ += n(cosine) + ' ' + n(sine) + ' ' + n(sine) + ' ' + n(-cosine) + ' ' + n(at.x()) +
+                ' ' + n(at.y()) + " cm\n";
+    if (face_->syntheticBold)
+        content_ += color(rptColor(font_.color)) + " RG " + n(face_->size / 30) + " w 2 Tr\n";
+    const double slant = face_->syntheticItalic ? kSyntheticSlant : 0;
+    textFont_.clear();
+    writeRuns(1, 0, slant, 1, dx, 0);
+    content_ += n(dx) + " 0 cm\n";
+    writeLines(width);
+    content_ += "Q\n";
+    resetTrackedState();
+}
+
+} // namespace zamt
