@@ -48,8 +48,8 @@ QByteArray glyphString(const std::vector<quint32>& glyphs, size_t from, size_t t
 
 } // namespace
 
-PdfCanvas::PdfCanvas(PdfDocument& document)
-    : document_(document), transform_(RptTransform::preview(PdfDocument::kUnitsPerInch, 100)) {}
+PdfCanvas::PdfCanvas(PdfDocument& document, const RptTransform& transform)
+    : document_(document), transform_(transform) {}
 
 void PdfCanvas::addPage(TRptStreamReader& reader, int index, const RptStreamHeader& header) {
     page_ = {};
@@ -57,6 +57,12 @@ void PdfCanvas::addPage(TRptStreamReader& reader, int index, const RptStreamHead
     reader.replayPage(index, *this);
     document_.addPage(paperInches(page_.paperWidth, header.paperWidth),
                       paperInches(page_.paperHeight, header.paperHeight), content_);
+}
+
+void PdfCanvas::addPage(TRptStreamReader& reader, int index, QSizeF paper) {
+    content_.clear();
+    reader.replayPage(index, *this);
+    document_.addPage(paper.width(), paper.height(), content_);
 }
 
 void PdfCanvas::addBlankPage(const RptStreamHeader& header) {

@@ -14,6 +14,7 @@
 #include <QBrush>
 #include <QFont>
 #include <QPen>
+#include <QSizeF>
 
 class QPainterPath;
 
@@ -23,11 +24,17 @@ class TRptStreamReader;
 
 class PdfCanvas : private TRptRender {
 public:
-    explicit PdfCanvas(PdfDocument& document);
+    // Positions land on the page through `transform`, in the document's
+    // units; by default from the paper's corner.
+    explicit PdfCanvas(PdfDocument& document,
+                       const RptTransform& transform =
+                           RptTransform::preview(PdfDocument::kUnitsPerInch, 100));
 
     // Adds page `index` of the stream as a page of the document, on the
     // page's paper (or the header's where the page has none).
     void addPage(TRptStreamReader& reader, int index, const RptStreamHeader& header);
+    // The same on paper of the given size in inches.
+    void addPage(TRptStreamReader& reader, int index, QSizeF paper);
     // A blank page of the header's paper.
     void addBlankPage(const RptStreamHeader& header);
 

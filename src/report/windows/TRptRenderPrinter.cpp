@@ -5,26 +5,17 @@
 #include "platform/FileReplacement.h"
 #include "report/common/RptTranslate.h"
 #include "report/stream/RptPageRange.h"
-#include "report/stream/RptPaintPage.h"
 #include "report/stream/RptProgress.h"
-#include "report/stream/TRptRenderCanvas.h"
 #include "report/stream/TRptStreamReader.h"
 #include "report/windows/CupsQueue.h"
+#include "report/windows/PrinterPages.h"
 #include "report/windows/TRptPrinterDevice.h"
 
-#include <QFile>
-#include <QPainter>
 #include <QPrinter>
-#include <algorithm>
 #include <optional>
 
 namespace zamt {
 namespace {
-
-[[noreturn]] void invalidPrinter(TRptPrinterDevice& device) {
-    throw AppError(rptTranslate(QStringLiteral("Invalid Printer - %1 on %2 (%3)"))
-                       .arg(device.deviceName(), device.portName(), device.driverName()));
-}
 
 // The printer's settings that one job changes, put back afterwards so the
 // printer keeps the user's choice for later runs.
@@ -47,26 +38,6 @@ private:
     QPrinter::DuplexMode duplex_;
     QString outputFile_;
 };
-
-// The printer's output is a PDF document; one that does not end in its
-// end-of-file mark was cut short (QPrinter tells no write error).
-bool complete(const QString& output) {
-    QFile written(output);
-    if (!written.open(QIODevice::ReadOnly))
-        return false;
-    const qint64 size = written.size();
-    written.seek(std::max<qint64>(0, size - 64));
-    return size > 0 && written.read(64).contains("%%EOF");
-}
-
-// The printer writes its output by name into the file that replaces the
-// target once complete, so a failure leaves no half-written file.
-void commitOutput(FileReplacement& file) {
-    if (file.mode() != FileReplacement::Mode::Stream && !complete(file.writePath()))
-        file.fail(file.shortfallError());
-    if (!file.commit())
-        throw AppError(file.errorMessage(rptTranslate));
-}
 
 } // namespace
 
@@ -136,49 +107,33 @@ void TRptRenderPrinter::printJob(int copies, int repeats) {
     printer.setDocName(fromCp1251(header.title));
     printer.setFullPage(false);
     std::optional<FileReplacement> file;
+    std::unique_ptr<PrinterPages> pages;
     if (!OutputFileName.isEmpty()) {
         file.emplace(OutputFileName);
         if (!file->open())
             throw AppError(file->errorMessage(rptTranslate));
-        printer.setOutputFileName(file->writePath());
+        pages = printerFilePages(device_, header, *file);
     } else {
-        printer.setOutputFileName(QString());
+        pages = printerPages(device_, header);
     }
 
-    QPainter painter;
-    TRptRenderCanvas canvas(painter,
-                            RptTransform::printer(printer.logicalDpiX(), printer.logicalDpiY(),
-                                                  header.marginLeft, header.marginTop));
     const RptPageRange range(FirstPage, LastPage, Selection);
-    bool begun = false;
     try {
         for (int copy = 0; copy < repeats; ++copy) {
             for (int page = 1; page <= header.pageCount; ++page) {
                 if (!range.contains(page))
                     continue;
-                if (!begun) {
-                    if (!painter.begin(&printer))
-                        invalidPrinter(device_);
-                    begun = true;
-                } else if (!printer.newPage()) {
-                    invalidPrinter(device_);
-                }
                 if (Progress)
                     Progress->page(page);
-                rptPaintPage(reader, page, canvas);
+                pages->page(reader, page);
             }
         }
     } catch (...) {
         // A job cut short by an error is dropped, not printed in part.
-        if (begun)
-            printer.abort();
+        pages->abort();
         throw;
     }
-    if (!begun)
-        return; // no page to print
-    painter.end();
-    if (file)
-        commitOutput(*file);
+    pages->finish();
 }
 
 } // namespace zamt
