@@ -17,8 +17,8 @@ namespace {
 // Paper sizes from a file can be anything; a PDF page must be real.
 constexpr double kMinPaper = 0.5;
 constexpr double kMaxPaper = 200;
-// A slanted face made from an upright one leans by this much.
-constexpr double kSyntheticSlant = 0.2;
+// A slanted face made from an upright one leans as FreeType leans it.
+constexpr double kSyntheticSlant = 0.2126;
 // A dash of the thinnest pen is as long as on a 96 dpi screen.
 constexpr double kThinDashUnit = PdfDocument::kUnitsPerInch / 96;
 
@@ -177,9 +177,12 @@ void PdfCanvas::useFont() {
         face.pdf = &document_.font(raw);
         face.size = font.pixelSize();
         // Where the family lacks the weight or slant asked for, Qt makes
-        // them up from the regular face; so does the document.
-        face.syntheticBold = font.bold() && raw.weight() < QFont::DemiBold;
-        face.syntheticItalic = font.italic() && raw.style() == QFont::StyleNormal;
+        // them up from the face it found; so does the document. The face's
+        // own style bits tell (the raw font reports the style asked for).
+        const QByteArray head = raw.fontTable("head");
+        const int macStyle = head.size() >= 46 ? uint8_t(head[45]) : 0;
+        face.syntheticBold = font.bold() && !(macStyle & 1) && raw.weight() < QFont::DemiBold;
+        face.syntheticItalic = font.italic() && !(macStyle & 2);
         const double scale = raw.pixelSize() > 0 ? face.size / raw.pixelSize() : 1;
         face.lineThickness = std::max(1.0, raw.lineThickness() * scale);
         face.underlineAt = -raw.underlinePosition() * scale;
@@ -486,7 +489,7 @@ void PdfCanvas::writeRuns(double a, double b, double c, double d, double e, doub
 void PdfCanvas::writeLines(double width) {
     const double t = face_->lineThickness;
     if (font_.underline)
-        content_ += "0 " + n(-face_->underlineAt - t / 2) + ' ' + n(width) + ' ' + n(t) + " re f\n";
+        content_ += "0 " + n(face_->underlineAt - t / 2) + ' ' + n(width) + ' ' + n(t) + " re f\n";
     if (font_.strikeOut)
         content_ += "0 " + n(face_->strikeOutAt - t / 2) + ' ' + n(width) + ' ' + n(t) + " re f\n";
 }
@@ -530,7 +533,7 @@ void PdfCanvas::text(const RptText& text) {
     const double slant = face_->syntheticItalic ? kSyntheticSlant : 0;
     textFont_.clear();
     writeRuns(1, 0, slant, 1, dx, 0);
-    content_ += n(dx) + " 0 cm\n";
+    content_ += "1 0 0 1 " + n(dx) + " 0 cm\n";
     writeLines(width);
     content_ += "Q\n";
     resetTrackedState();
