@@ -1,8 +1,9 @@
 #!/bin/sh
 # run.sh BUILD_DIR SECONDS
-# Fuzzes the page stream reader and the report project reader, each on a
-# copy of its seed corpus, for half of SECONDS each: side by side when the
-# machine has a core for each, else one after the other.
+# Fuzzes the page stream reader, the report project reader and the PDF
+# writer's font subsetter, each on a copy of its seed corpus: side by side
+# for half of SECONDS each on a machine of two cores or more, else one after
+# the other.
 # Exits non-zero on any finding (crash, sanitizer report, leak, hang, runaway
 # memory); the input that caused it is kept in BUILD_DIR/fuzz-findings.
 set -eu
@@ -13,8 +14,12 @@ fi
 build=$1
 seconds=$2
 here=$(cd "$(dirname "$0")" && pwd)
-targets="stream_reader project_reader"
-share=$((seconds / 2))
+targets="stream_reader project_reader font_subset"
+if [ "$(nproc)" -ge 2 ]; then
+    share=$((seconds / 2))
+else
+    share=$((seconds / $(echo $targets | wc -w)))
+fi
 [ "$share" -ge 1 ] || share=1
 for target in $targets; do
     if [ ! -x "$build/fuzz/fuzz_$target" ]; then

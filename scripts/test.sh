@@ -29,7 +29,7 @@ cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan -j"$jobs" --output-on-failure --timeout 300
 
-phase "Fuzzing the page stream and report project readers"
+phase "Fuzzing the page stream and report project readers and the font subsetter"
 bash fuzz/run.sh build-asan "${ZAMT_FUZZ_SECONDS:-60}"
 
 phase "The program, one file at a time, and all tests"

@@ -127,7 +127,7 @@ QByteArray pdfTrueTypeSubset(const PdfFontTable& table, std::vector<bool> used) 
     QByteArray head = table("head");
     const QByteArray maxp = table("maxp"), hhea = table("hhea"), hmtx = table("hmtx");
     const QByteArray loca = table("loca"), glyf = table("glyf");
-    if (head.size() < 54 || maxp.size() < 6 || hhea.size() < 36 || glyf.isEmpty())
+    if (head.size() < 54 || maxp.size() < 6 || hhea.size() < 36 || loca.isEmpty())
         return {};
     const int count = read16(maxp, 4);
     const std::vector<uint32_t> offsets =
