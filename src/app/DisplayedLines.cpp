@@ -78,7 +78,14 @@ void DisplayedLines::rebuild(Params params) {
 
 const QString& DisplayedLines::blockText(int blockNumber) const {
     if (blockNumber != cachedBlock_) {
-        cachedText_ = document_ ? document_->findBlockByNumber(blockNumber).text() : QString();
+        // Rows are asked for in order: the next block is the cached one's next.
+        if (!document_)
+            block_ = QTextBlock();
+        else if (cachedBlock_ >= 0 && blockNumber == cachedBlock_ + 1 && block_.isValid())
+            block_ = block_.next();
+        else
+            block_ = document_->findBlockByNumber(blockNumber);
+        cachedText_ = block_.text();
         cachedBlock_ = blockNumber;
     }
     return cachedText_;

@@ -16,6 +16,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QTextOption>
 #include <vector>
@@ -70,7 +71,8 @@ private:
     int count_ = 0;
     int rebuilds_ = 0;
     qint64 layouts_ = 0;
-    mutable int cachedBlock_ = -1;
+    mutable int cachedBlock_ = -1; // -1 also after any change of the text
+    mutable QTextBlock block_;
     mutable QString cachedText_;
 };
 

@@ -79,12 +79,20 @@ bool ParagraphBreaker::fitsOnOneLine(const QString& text) const {
     if (!measurable_)
         return false;
     // One pass over the text, a table look-up a character: it is looked
-    // at for every displayed line.
+    // at for every displayed line. Every mark in the table is negative, so
+    // a plain character costs one test.
+    if (widths_.empty())
+        characterWidth(QChar(u' ')); // makes the table
+    const qreal* widths = widths_.data();
     bool summed = wraps_ && perCharacter_;
     qreal sum = 0;
     for (const QChar ch : text) {
         const char16_t code = ch.unicode();
-        qreal width = code < widths_.size() ? widths_[code] : kUnmeasured;
+        qreal width = code < kCachedCodes ? widths[code] : kUnmeasured;
+        if (width >= 0) {
+            sum += width;
+            continue;
+        }
         if (width == kUnmeasured)
             width = characterWidth(ch);
         if (width == kNeedsLayout)

@@ -131,10 +131,11 @@ const RptValue* RptDataViewCursor::value(std::string_view fieldName) const {
     return value(fieldIndex(fieldName));
 }
 
-std::string RptDataViewCursor::text(int fieldIndex) const {
+const std::string& RptDataViewCursor::text(int fieldIndex) const {
+    static const std::string none;
     const RptValue* v = value(fieldIndex);
     if (!v)
-        return {};
+        return none;
     return v->display ? *v->display : v->native;
 }
 

@@ -55,7 +55,7 @@ public:
     const RptValue* value(std::string_view fieldName) const;
     // The text to print: the display text when there is one, else the native
     // text; empty without a value.
-    std::string text(int fieldIndex) const;
+    const std::string& text(int fieldIndex) const; // valid until the row changes
 
     const std::vector<RptReceivedColumn>& receivedColumns() const { return received_; }
     bool columnsDropped() const { return dropped_; }

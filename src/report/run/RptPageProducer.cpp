@@ -92,19 +92,28 @@ void RptPageProducer::endPage() {
     writer_->endPage();
 }
 
+// The stream font of an item, made once a run: every row draws the same.
+const RptFont& RptPageProducer::streamFont(const RptItemFont& font) {
+    auto it = streamFonts_.find(&font);
+    if (it == streamFonts_.end())
+        it = streamFonts_.emplace(&font, rptStreamFont(font)).first;
+    return it->second;
+}
+
 void RptPageProducer::drawBand(const RptBand& band, double top) {
     TRptStreamWriter& w = *writer_;
     const double left = report_.marginLeft;
     for (const RptItem& item : band.items) {
         if (const auto* text = std::get_if<RptFixedText>(&item)) {
-            w.setFont(rptStreamFont(text->font));
+            w.setFont(streamFont(text->font));
             w.text(textX(text->frame, text->align, left), baseline(text->frame, text->font, top),
                    rptExpandPageNotation(text->text), text->align);
         } else if (const auto* data = std::get_if<RptDataText>(&item)) {
             // Only the detail band's own data view has a current row.
             const bool current = rows_ && report_.detail && data->dataView == report_.detail->dataView;
-            const std::string value = current ? rows_->text(rows_->fieldIndex(data->field)) : "";
-            w.setFont(rptStreamFont(data->font));
+            const std::string_view value =
+                current ? std::string_view(rows_->text(rows_->fieldIndex(data->field))) : "";
+            w.setFont(streamFont(data->font));
             w.text(textX(data->frame, data->align, left), baseline(data->frame, data->font, top),
                    value, data->align);
         } else if (const auto* line = std::get_if<RptLine>(&item)) {

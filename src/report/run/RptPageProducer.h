@@ -5,6 +5,9 @@
 // and a new page when the next detail band does not fit above the footer.
 // A report without rows still gets one page with its header and footer.
 #include "report/project/RptProjectModel.h"
+#include "report/stream/RptTypes.h"
+
+#include <unordered_map>
 
 namespace zamt {
 
@@ -26,6 +29,7 @@ private:
     void beginPage();
     void endPage();
     void drawBand(const RptBand& band, double top);
+    const RptFont& streamFont(const RptItemFont& font);
 
     const RptReport& report_;
     const RptProjectModel& project_;
@@ -33,6 +37,7 @@ private:
     RptDataViewCursor* rows_ = nullptr;
     double top_ = 0;       // where the next band goes
     double footerTop_ = 0; // where the page footer begins
+    std::unordered_map<const RptItemFont*, RptFont> streamFonts_; // of the report's items
 };
 
 } // namespace zamt

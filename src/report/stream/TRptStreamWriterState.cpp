@@ -166,6 +166,9 @@ void TRptStreamWriter::writeVariable(Variable& variable) {
 // ------------------------------------------------------------ state setters
 
 void TRptStreamWriter::setFont(const RptFont& font) {
+    // A report sets the same font for every row: nothing to write then.
+    if (font == current_.font && (!pageOut_ || written_.font == current_.font))
+        return;
     setFontName(font.name);
     setFontColor(font.color);
     setFontPitch(font.pitch);
