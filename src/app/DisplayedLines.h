@@ -39,6 +39,9 @@ public:
     int count() const { return count_; }
     // The line's text, at most kMaxLineLength characters; empty outside 0..count()-1.
     QString text(int index) const;
+    // Lets go of the copy of the text that an update keeps for text() to
+    // read rows from quickly (a report's run); text() reads the document.
+    void release();
 
     // How often the index was built and how many text layouts that took.
     int rebuilds() const { return rebuilds_; }
@@ -62,6 +65,8 @@ private:
     bool sameParams(const Params& params) const;
     void rebuild(Params params);
     const QString& blockText(int blockNumber) const;
+    QStringView blockView(int blockNumber) const;
+    bool takeRawText();
 
     QPointer<const QTextDocument> document_;
     QObject watcher_; // owns the connection to the document's changes
@@ -71,6 +76,10 @@ private:
     int count_ = 0;
     int rebuilds_ = 0;
     qint64 layouts_ = 0;
+    // The document's text as of the last update, and where each block
+    // begins in it; empty once released or the text changed.
+    QString raw_;
+    std::vector<int> blockStarts_;
     mutable int cachedBlock_ = -1; // -1 also after any change of the text
     mutable QTextBlock block_;
     mutable QString cachedText_;

@@ -73,7 +73,7 @@ qreal ParagraphBreaker::characterWidth(QChar ch) const {
     return width;
 }
 
-bool ParagraphBreaker::fitsOnOneLine(const QString& text) const {
+bool ParagraphBreaker::fitsOnOneLine(QStringView text) const {
     if (text.isEmpty())
         return true;
     if (!measurable_)
@@ -106,7 +106,7 @@ bool ParagraphBreaker::fitsOnOneLine(const QString& text) const {
         return true;
     if (summed && sum * kKerningAllowance + slack_ <= available_)
         return true;
-    return metrics_.horizontalAdvance(text) + slack_ <= available_;
+    return metrics_.horizontalAdvance(text.toString()) + slack_ <= available_;
 }
 
 std::vector<TextLineSpan> ParagraphBreaker::lines(const QString& text) const {

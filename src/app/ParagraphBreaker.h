@@ -23,7 +23,7 @@ public:
 
     // True when the paragraph is plainly one line, told without a text
     // layout; false means only "lay it out to know".
-    bool fitsOnOneLine(const QString& text) const;
+    bool fitsOnOneLine(QStringView text) const;
     // The lines of a text layout, as the view makes them.
     std::vector<TextLineSpan> lines(const QString& text) const;
 

@@ -83,6 +83,11 @@ void TForm1::N1Click() { showHelpContext(this, QStringLiteral("helpZ.hlp"), 1); 
 void TForm1::btRunClick() { runReport(); }
 
 void TForm1::runReport(const std::function<void(TRptSystem&)>& prepare) {
+    // The rows' copy of the text is kept for the run only.
+    struct ReleaseRows {
+        DisplayedLines& lines;
+        ~ReleaseRows() { lines.release(); }
+    } release{*memoLines_};
     RptProject1.execute([&prepare](const RptReport& report, const RptProjectModel& project) {
         rptRunReport(report, project, prepare);
     });

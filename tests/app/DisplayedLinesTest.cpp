@@ -21,9 +21,14 @@ protected:
         document.setPlainText(text);
         DisplayedLines lines(&document);
         lines.update(width);
-        QStringList result;
+        QStringList result, released;
         for (int i = 0; i < lines.count(); ++i)
             result << lines.text(i);
+        // Without the update's copy of the text, the lines come from the document.
+        lines.release();
+        for (int i = 0; i < lines.count(); ++i)
+            released << lines.text(i);
+        EXPECT_EQ(released, result);
         return result;
     }
     static QString longParagraph(int words) {
