@@ -7,7 +7,8 @@
 // once the text is shown, before the run). With CANCEL_AFTER_MS the status
 // window's Cancel is clicked that long after OK; the time printed is then
 // from the click until the main window answers. The same text goes to
-// DIR/report.txt (Windows-1251) for the yardstick.
+// DIR/report.txt (Windows-1251) for the yardstick. With LINE_CHARS set in
+// the environment every line is made that long (it wraps into many rows).
 #include "../common/PeakMemory.h"
 #include "app/CreateForms.h"
 #include "app/Startup.h"
@@ -46,11 +47,15 @@ long currentMiB() {
 }
 
 QString recordText(int lines) {
-    const QString line =
-        QString::fromUtf8("число Рейнольдса минимальное Re_min = 6,27584E7; строка ");
+    QString line = QString::fromUtf8("число Рейнольдса минимальное Re_min = 6,27584E7; строка ");
+    const int length = qEnvironmentVariableIntValue("LINE_CHARS");
+    while (line.size() < length)
+        line += line;
+    if (length > 0)
+        line.truncate(length - 6); // room for the line's number
     QString text;
     for (int i = 0; i < lines; ++i)
-        text += line + QString::number(i) + QLatin1Char('\n');
+        text += line + QString::number(i).rightJustified(length > 0 ? 6 : 0) + QLatin1Char('\n');
     return text;
 }
 
