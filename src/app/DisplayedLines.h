@@ -9,7 +9,9 @@
 // The index is kept between questions and rebuilt only when the text, the
 // font, the text option, the margin or the width has changed, so walking
 // all n lines costs one pass over the text, not n. A paragraph that is
-// plainly narrower than the view is one line without a text layout.
+// plainly narrower than the view is one line without a text layout. An
+// update takes one copy of the whole text, from which the lines are read
+// until the text changes or release() lets it go (after a report's run).
 #include "app/ParagraphBreaker.h"
 
 #include <QFont>

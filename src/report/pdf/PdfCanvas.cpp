@@ -192,8 +192,14 @@ void PdfCanvas::useFont() {
     face_ = &it.value();
 }
 
+// A picture drawn again is decoded once.
 QImage PdfCanvas::picture(const RptGraphic& graphic) {
-    return rptDecodeGraphic(graphic);
+    if (graphic.dataPosition < 0)
+        return rptDecodeGraphic(graphic);
+    auto it = pictures_.constFind(graphic.dataPosition);
+    if (it == pictures_.constEnd())
+        it = pictures_.insert(graphic.dataPosition, rptDecodeGraphic(graphic));
+    return it.value();
 }
 
 // ---------------------------------------------------------------- paths
@@ -213,9 +219,10 @@ bool PdfCanvas::fillWith(const QBrush& brush) {
         setFill(color(brush.color()) + " rg\n");
         return true;
     case Qt::TexturePattern:
-        // A picture pattern is its own object; name it each time.
-        fill_.clear();
-        content_ += "/Pattern cs /" + document_.texture(brush.textureImage()) + " scn\n";
+        setFill("/Pattern cs /" +
+                document_.texture(brush.textureImage(),
+                                  brush_.bitmap ? brush_.bitmap->dataPosition : -1) +
+                " scn\n");
         return true;
     default:
         setFill("/Hatch cs " + color(brush.color()) + " /" + document_.hatch(brush.style()) +

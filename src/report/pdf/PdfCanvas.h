@@ -13,6 +13,7 @@
 
 #include <QBrush>
 #include <QFont>
+#include <QHash>
 #include <QPen>
 #include <QSizeF>
 
@@ -128,6 +129,7 @@ private:
     bool fontDirty_ = true;
     Face* face_ = nullptr;
     QHash<QString, Face> faces_; // by QFont::key()
+    QHash<qint64, QImage> pictures_; // decoded, by where their data lies
     std::vector<Run> runs_;
 
     // What the page's graphics state holds now, to write only changes.

@@ -102,7 +102,10 @@ QByteArray PdfDocument::image(const QImage& image, qint64 key) {
     return name;
 }
 
-QByteArray PdfDocument::texture(const QImage& image) {
+QByteArray PdfDocument::texture(const QImage& image, qint64 key) {
+    if (key >= 0)
+        if (const auto it = textures_.constFind(key); it != textures_.constEnd())
+            return it.value();
     // A picture's pixel tiles as a pixel of a 96 dpi screen, as in the preview.
     const QByteArray width = pdfNumber(image.width() * kPointsPerInch / 96);
     const QByteArray height = pdfNumber(image.height() * kPointsPerInch / 96);
@@ -114,6 +117,8 @@ QByteArray PdfDocument::texture(const QImage& image) {
                 width + " 0 0 " + height + " 0 0 cm /I Do");
     const QByteArray name = "P" + QByteArray::number(nextPattern_++);
     patterns_ += '/' + name + ' ' + ref(object) + ' ';
+    if (key >= 0)
+        textures_.insert(key, name);
     return name;
 }
 

@@ -27,11 +27,13 @@ public:
 
     // The document's font for a face at a size; one per face.
     PdfFont& font(const QRawFont& raw);
-    // The resource name of a picture, written once for each `key` >= 0.
+    // The resource name of a picture, written once for each `key` >= 0
+    // (where its data lies in the stream).
     QByteArray image(const QImage& image, qint64 key);
-    // The resource name of a pattern that tiles a picture, or of an
-    // uncoloured pattern of hatch lines (filled with "/Hatch cs r g b /P scn").
-    QByteArray texture(const QImage& image);
+    // The resource name of a pattern that tiles a picture (written once for
+    // each `key` >= 0), or of an uncoloured pattern of hatch lines (filled
+    // with "/Hatch cs r g b /P scn").
+    QByteArray texture(const QImage& image, qint64 key);
     QByteArray hatch(Qt::BrushStyle style);
 
     // The shared resources, the page tree, the catalog, the document's
@@ -48,6 +50,7 @@ private:
     QHash<QString, PdfFont*> fontsByFace_;
     QHash<qint64, QByteArray> images_;
     QHash<int, QByteArray> hatches_;
+    QHash<qint64, QByteArray> textures_;
     QByteArray xobjects_, patterns_;
     int nextImage_ = 1, nextPattern_ = 1;
 };

@@ -1,7 +1,7 @@
 #pragma once
 // Converts a page stream into a PDF document: one PDF page per stream page
-// at that page's paper size, painted by rptPaintPage like the preview and
-// the printer, with text as real text and its fonts embedded.
+// at that page's paper size, drawn as the preview and the printer paint it
+// (PdfCanvas), with text as real text and subsets of its fonts embedded.
 // Offered for file output as "PDF Document (PDF)".
 #include "report/system/TRptRenderFile.h"
 

@@ -1,8 +1,9 @@
 #pragma once
-// The one paint path of page streams: the preview's picture, the printer and
-// the PDF document each paint a page with rptPaintPage and differ only in
+// The one paint path of page streams onto a painter: the preview's picture
+// and the printer each paint a page with rptPaintPage and differ only in
 // the canvas they hold (a painter and a transform) and in what they do when
-// a page starts.
+// a page starts. (PDF documents are written by report/pdf with the same
+// drawing state, RptQtStyle.)
 #include "report/stream/RptTransform.h"
 #include "report/stream/RptTypes.h"
 

@@ -1,11 +1,11 @@
 #pragma once
 // A painter, the transform that puts inches on it and the pictures decoded
-// for it: what rptPaintPage, the one paint path of the preview, the printer
-// and the PDF document, replays pages onto. Fonts, pens and brushes follow
-// the stream's state records, from the defaults at the start of every page.
-// A picture drawn again (on any page painted onto the same canvas) is
-// decoded once, so a PDF document holds it once. Only rptPaintPage replays
-// pages onto a canvas.
+// for it: what rptPaintPage, the one paint path of the preview and the
+// printer, replays pages onto. Fonts, pens and brushes follow the stream's
+// state records (as RptQtStyle turns them into Qt's), from the defaults at
+// the start of every page. A picture drawn again (on any page painted onto
+// the same canvas) is decoded once. Only rptPaintPage replays pages onto a
+// canvas.
 //
 // What the stream asks and we draw differently: metafile pictures are not
 // drawn (Qt has no metafile player); the text background mode and the scale
