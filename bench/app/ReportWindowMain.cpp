@@ -14,6 +14,7 @@
 #include "app/Startup.h"
 #include "app/TForm1.h"
 #include "platform/CodePage.h"
+#include "platform/InstanceTempFolder.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -142,5 +143,6 @@ int main(int argc, char** argv) {
     });
     const int status = QApplication::exec();
     zamt::destroyForms();
+    zamt::releaseInstanceTempFolder(); // as the program does when it ends
     return status;
 }

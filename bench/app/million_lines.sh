@@ -27,7 +27,9 @@ for format in $formats; do
                         { if (t) printf "%s; memory %.2f of the text view\n", $0, p / t; else print }'
     left=$(ls -A "$work/out" | grep -v -e '^Project1.rpj$' -e '^report.txt$' -e "^report.$format$" || true)
     [ -z "$after" ] || left=$(ls -A "$work/out" | grep -v -e '^Project1.rpj$' -e '^report.txt$' || true)
-    echo "  left in the output folder: ${left:-nothing}; in the temporary folder: $(ls -A "$temp" | tr '\n' ' ' | sed 's/^$/nothing/')"
+    # The folders every program leaves there (Qt's run-time folder, the
+    # user's folder for instances) are not counted; files are.
+    echo "  left in the output folder: ${left:-nothing}; in the temporary folder: $(find "$temp" -type f | tr '\n' ' ' | sed 's/^$/nothing/')"
     rm -f "$work/out/report.$format"
   done
 done
