@@ -27,6 +27,7 @@ CC=clang CXX=clang++ cmake -S . -B build-asan "${common[@]}" -DCMAKE_UNITY_BUILD
   -DZAMT_LAYER_CHECKS=OFF >/dev/null
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
   ctest --test-dir build-asan -j"$jobs" --output-on-failure --timeout 300
 
 phase "Fuzzing the page stream and report project readers and the font subsetter"

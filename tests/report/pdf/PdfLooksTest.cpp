@@ -166,7 +166,7 @@ const Case kCases[] = {
          w.setBrushColor(0);
          for (int style = 2; style <= 7; ++style) {
              w.setBrushStyle(style);
-             w.rectangle({1.0 + style - 2, 1, 1.8 + style - 2, 2});
+             w.rectangle({float(style - 1), 1, float(style - 0.2), 2});
          }
      }, 12},
 };
