@@ -4,10 +4,12 @@
 #include "app/CreateForms.h"
 #include "app/Startup.h"
 #include "app/TForm1.h"
+#include "platform/FontConfiguration.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    const zamt::FontConfigurationAhead fonts; // as main() does
     QApplication app(argc, argv);
     zamt::startProgram();
     zamt::bench::quitWhenShown(*zamt::Form1);

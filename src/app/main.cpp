@@ -4,6 +4,7 @@
 #include "app/PrintWithoutWindows.h"
 #include "app/Program.h"
 #include "platform/Console.h"
+#include "platform/FontConfiguration.h"
 #include "platform/InstanceTempFolder.h"
 #include "platform/NoDisplay.h"
 #include "platform/ProgramFonts.h"
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
         // No window is shown, so no display is used, whatever is named.
         zamt::useNoDisplay();
         zamt::quietenQtWarnings();
+        const zamt::FontConfigurationAhead fonts;
         QApplication app(argc, argv);
         zamt::addProgramFonts();
         return zamt::runPrintRequest(line.print);
@@ -42,6 +44,7 @@ int main(int argc, char** argv) {
     }
     if (!line.warning.isEmpty())
         zamt::writeConsoleText(stderr, line.warning);
+    const zamt::FontConfigurationAhead fonts;
     QApplication app(argc, argv);
     zamt::addProgramFonts();
     return zamt::runProgram({}, line.file);
