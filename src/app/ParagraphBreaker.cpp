@@ -85,12 +85,17 @@ bool ParagraphBreaker::fitsOnOneLine(QStringView text) const {
         characterWidth(QChar(u' ')); // makes the table
     const qreal* widths = widths_.data();
     bool summed = wraps_ && perCharacter_;
+    // Twice the room in the characters' own advances: no kerning makes that
+    // fit, and the rest of a long paragraph need not be looked at.
+    const qreal tooWide = 2 * (available_ - slack_);
     qreal sum = 0;
     for (const QChar ch : text) {
         const char16_t code = ch.unicode();
         qreal width = code < kCachedCodes ? widths[code] : kUnmeasured;
         if (width >= 0) {
             sum += width;
+            if (sum > tooWide && summed)
+                return false;
             continue;
         }
         if (width == kUnmeasured)
