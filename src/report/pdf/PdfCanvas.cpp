@@ -6,9 +6,7 @@
 #include "report/stream/RptQtStyle.h"
 #include "report/stream/TRptStreamReader.h"
 
-#include <QGlyphRun>
 #include <QPainterPath>
-#include <QTextLayout>
 #include <cmath>
 
 namespace zamt {
@@ -17,8 +15,6 @@ namespace {
 // Paper sizes from a file can be anything; a PDF page must be real.
 constexpr double kMinPaper = 0.5;
 constexpr double kMaxPaper = 200;
-// A slanted face made from an upright one leans as FreeType leans it.
-constexpr double kSyntheticSlant = 0.2126;
 // A dash of the thinnest pen is as long as on a 96 dpi screen.
 constexpr double kThinDashUnit = PdfDocument::kUnitsPerInch / 96;
 
@@ -29,22 +25,7 @@ double paperInches(float pageValue, float headerValue) {
     return std::clamp(value, kMinPaper, kMaxPaper);
 }
 
-QByteArray n(double value) {
-    return pdfNumber(value);
-}
-
-QByteArray color(const QColor& c) {
-    return n(std::round(c.redF() * 1000) / 1000) + ' ' + n(std::round(c.greenF() * 1000) / 1000) +
-           ' ' + n(std::round(c.blueF() * 1000) / 1000);
-}
-
-QByteArray glyphString(const std::vector<quint32>& glyphs, size_t from, size_t to) {
-    QByteArray bytes;
-    bytes.reserve(qsizetype(to - from) * 2);
-    for (size_t i = from; i < to; ++i)
-        bytes.append(char(glyphs[i] >> 8)).append(char(glyphs[i]));
-    return pdfString(bytes);
-}
+const auto n = pdfNumber;
 
 } // namespace
 
@@ -164,34 +145,6 @@ void PdfCanvas::setBrushBitmap(const std::optional<RptGraphic>& bitmap) {
     brush_.bitmap = bitmap;
 }
 
-void PdfCanvas::useFont() {
-    if (!fontDirty_)
-        return;
-    fontDirty_ = false;
-    const QFont font = rptQFont(font_, transform_);
-    auto it = faces_.find(font.key());
-    if (it == faces_.end()) {
-        Face face;
-        face.font = font;
-        const QRawFont raw = QRawFont::fromFont(font);
-        face.pdf = &document_.font(raw);
-        face.size = font.pixelSize();
-        // Where the family lacks the weight or slant asked for, Qt makes
-        // them up from the face it found; so does the document. The face's
-        // own style bits tell (the raw font reports the style asked for).
-        const QByteArray head = raw.fontTable("head");
-        const int macStyle = head.size() >= 46 ? uint8_t(head[45]) : 0;
-        face.syntheticBold = font.bold() && !(macStyle & 1) && raw.weight() < QFont::DemiBold;
-        face.syntheticItalic = font.italic() && !(macStyle & 2);
-        const double scale = raw.pixelSize() > 0 ? face.size / raw.pixelSize() : 1;
-        face.lineThickness = std::max(1.0, raw.lineThickness() * scale);
-        face.underlineAt = -raw.underlinePosition() * scale;
-        face.strikeOutAt = raw.ascent() * scale / 3;
-        it = faces_.insert(font.key(), face);
-    }
-    face_ = &it.value();
-}
-
 // A picture drawn again is decoded once.
 QImage PdfCanvas::picture(const RptGraphic& graphic) {
     if (graphic.dataPosition < 0)
@@ -216,7 +169,7 @@ bool PdfCanvas::fillWith(const QBrush& brush) {
     case Qt::NoBrush:
         return false;
     case Qt::SolidPattern:
-        setFill(color(brush.color()) + " rg\n");
+        setFill(pdfColor(brush.color()) + " rg\n");
         return true;
     case Qt::TexturePattern:
         setFill("/Pattern cs /" +
@@ -225,7 +178,7 @@ bool PdfCanvas::fillWith(const QBrush& brush) {
                 " scn\n");
         return true;
     default:
-        setFill("/Hatch cs " + color(brush.color()) + " /" + document_.hatch(brush.style()) +
+        setFill("/Hatch cs " + pdfColor(brush.color()) + " /" + document_.hatch(brush.style()) +
                 " scn\n");
         return true;
     }
@@ -234,7 +187,7 @@ bool PdfCanvas::fillWith(const QBrush& brush) {
 bool PdfCanvas::strokeWith(const QPen& pen) {
     if (pen.style() == Qt::NoPen)
         return false;
-    QByteArray state = color(pen.color()) + " RG " + n(pen.widthF()) + " w [";
+    QByteArray state = pdfColor(pen.color()) + " RG " + n(pen.widthF()) + " w [";
     const double unit = pen.widthF() > 1 ? pen.widthF() : kThinDashUnit;
     if (pen.style() != Qt::SolidLine)
         for (qreal dash : pen.dashPattern())
@@ -402,148 +355,6 @@ void PdfCanvas::stretchBitmap(const RptGraphic& bitmap, const RptRect& rect) {
 void PdfCanvas::stretchBitmapArea(const RptGraphic& bitmap, RptPoint at, float width,
                                   float height) {
     stretchPicture(bitmap, RptRect{at.x, at.y, at.x + width, at.y + height});
-}
-
-// ---------------------------------------------------------------- text
-
-double PdfCanvas::layOut(const QString& text) {
-    runs_.resize(1);
-    Run& run = runs_[0];
-    run.font = face_->pdf;
-    run.size = face_->size;
-    run.x = 0;
-    run.glyphs.clear();
-    run.kerning.clear();
-    double width = 0;
-    bool complete = true;
-    for (QChar c : text) {
-        const PdfFont::Glyph& glyph = run.font->glyph(c.unicode());
-        if (glyph.index == 0) {
-            complete = false;
-            break;
-        }
-        run.glyphs.push_back(glyph.index);
-        width += glyph.width;
-    }
-    if (complete)
-        return width * run.size / 1000;
-
-    // A character the face lacks: Qt lays the text out with its fallbacks.
-    QTextLayout layout(text, face_->font);
-    layout.setCacheEnabled(false);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    layout.endLayout();
-    runs_.clear();
-    for (const QGlyphRun& glyphRun : line.glyphRuns()) {
-        const QList<quint32> glyphs = glyphRun.glyphIndexes();
-        const QList<QPointF> positions = glyphRun.positions();
-        if (glyphs.isEmpty())
-            continue;
-        Run next;
-        next.font = &document_.font(glyphRun.rawFont());
-        next.size = glyphRun.rawFont().pixelSize();
-        next.x = positions[0].x();
-        for (QChar c : text)
-            next.font->glyph(c.unicode()); // the characters each glyph shows
-        for (qsizetype i = 0; i < glyphs.size(); ++i) {
-            next.font->use(glyphs[i], {});
-            next.glyphs.push_back(glyphs[i]);
-            const double advance = i + 1 < positions.size()
-                                       ? positions[i + 1].x() - positions[i].x()
-                                       : next.font->width(glyphs[i]) * next.size / 1000;
-            next.kerning.push_back(next.size > 0 ? next.font->width(glyphs[i]) -
-                                                       advance * 1000 / next.size
-                                                 : 0);
-        }
-        runs_.push_back(std::move(next));
-    }
-    return line.naturalTextWidth();
-}
-
-// Writes the runs with the text matrix [a b c d e f]; the runs' x offsets
-// go along the text's direction.
-void PdfCanvas::writeRuns(double a, double b, double c, double d, double e, double f) {
-    for (const Run& run : runs_) {
-        const QByteArray font = '/' + run.font->name() + ' ' + n(run.size) + " Tf ";
-        content_ += "BT ";
-        if (font != textFont_) {
-            content_ += font;
-            textFont_ = font;
-        }
-        content_ += n(a) + ' ' + n(b) + ' ' + n(c) + ' ' + n(d) + ' ' + n(e + run.x * a) + ' ' +
-                    n(f + run.x * b) + " Tm ";
-        if (run.kerning.empty()) {
-            content_ += glyphString(run.glyphs, 0, run.glyphs.size()) + " Tj ET\n";
-            continue;
-        }
-        content_ += '[';
-        size_t from = 0;
-        for (size_t i = 0; i < run.glyphs.size(); ++i) {
-            const double kern = std::round(run.kerning[i] * 10) / 10;
-            if (kern != 0 || i + 1 == run.glyphs.size()) {
-                content_ += glyphString(run.glyphs, from, i + 1);
-                if (kern != 0 && i + 1 < run.glyphs.size())
-                    content_ += n(kern);
-                from = i + 1;
-            }
-        }
-        content_ += "] TJ ET\n";
-    }
-}
-
-// Underline and strike-out, in the text's own coordinates (y upwards).
-void PdfCanvas::writeLines(double width) {
-    const double t = face_->lineThickness;
-    if (font_.underline)
-        content_ += "0 " + n(face_->underlineAt - t / 2) + ' ' + n(width) + ' ' + n(t) + " re f\n";
-    if (font_.strikeOut)
-        content_ += "0 " + n(face_->strikeOutAt - t / 2) + ' ' + n(width) + ' ' + n(t) + " re f\n";
-}
-
-void PdfCanvas::text(const RptText& text) {
-    std::string joined;
-    for (const std::string& run : text.runs)
-        joined += run;
-    if (joined.empty())
-        return;
-    useFont();
-    const QString s = fromCp1251(joined);
-    const double width = layOut(s);
-    double dx = 0;
-    if (text.code == RptCode::TextCenter || text.code == RptCode::TextRight)
-        dx = text.code == RptCode::TextCenter ? -width / 2 : -width;
-    const QPoint at = transform_.point(text.x, text.y);
-    const bool clipped = text.code == RptCode::TextClipped;
-    const bool plain = !clipped && font_.rotation == 0 && !face_->syntheticBold &&
-                       !face_->syntheticItalic && !font_.underline && !font_.strikeOut;
-    setFill(color(rptColor(font_.color)) + " rg\n");
-    if (plain) {
-        writeRuns(1, 0, 0, -1, at.x() + dx, at.y());
-        return;
-    }
-
-    content_ += "q\n";
-    if (clipped) {
-        const QRect clip = rptDeviceRect(text.clip, transform_);
-        content_ += n(clip.x()) + ' ' + n(clip.y()) + ' ' + n(clip.width()) + ' ' +
-                    n(clip.height()) + " re W n\n";
-    }
-    // The text's coordinates: its origin at the position, x along the
-    // text's direction (turned counter-clockwise on paper), y upwards.
-    const double angle = -font_.rotation * M_PI / 180;
-    const double cosine = std::cos(angle), sine = std::sin(angle);
-    content_ += n(cosine) + ' ' + n(sine) + ' ' + n(sine) + ' ' + n(-cosine) + ' ' + n(at.x()) +
-                ' ' + n(at.y()) + " cm\n";
-    if (face_->syntheticBold)
-        content_ += color(rptColor(font_.color)) + " RG " + n(face_->size / 30) + " w 2 Tr\n";
-    const double slant = face_->syntheticItalic ? kSyntheticSlant : 0;
-    textFont_.clear();
-    writeRuns(1, 0, slant, 1, dx, 0);
-    content_ += "1 0 0 1 " + n(dx) + " 0 cm\n";
-    writeLines(width);
-    content_ += "Q\n";
-    resetTrackedState();
 }
 
 } // namespace zamt

@@ -69,6 +69,11 @@ QByteArray pdfString(QByteArrayView bytes) {
     return out;
 }
 
+QByteArray pdfColor(const QColor& color) {
+    const auto part = [](double value) { return pdfNumber(std::round(value * 1000) / 1000); };
+    return part(color.redF()) + ' ' + part(color.greenF()) + ' ' + part(color.blueF());
+}
+
 QByteArray pdfNumber(double value) {
     if (!std::isfinite(value))
         return "0";

@@ -4,6 +4,7 @@
 // writes with the trailer. Objects may be numbered before they are written
 // (a page names its shared resources), but each is written once.
 #include <QByteArray>
+#include <QColor>
 #include <vector>
 
 class QIODevice;
@@ -40,5 +41,7 @@ private:
 QByteArray pdfString(QByteArrayView bytes);
 // A number with at most three decimals and no exponent.
 QByteArray pdfNumber(double value);
+// A colour's red, green and blue, each from 0 to 1.
+QByteArray pdfColor(const QColor& color);
 
 } // namespace zamt
