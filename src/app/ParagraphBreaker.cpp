@@ -67,7 +67,7 @@ qreal ParagraphBreaker::characterWidth(QChar ch) const {
         widths_.assign(kCachedCodes, kUnmeasured);
     qreal& width = widths_[code];
     if (width == kUnmeasured)
-        width = needsLayout(ch)            ? kNeedsLayout
+        width = needsLayout(ch)          ? kNeedsLayout
                 : !simpleCharacter(code) ? kNotSimple
                                          : metrics_.horizontalAdvance(ch);
     return width;

@@ -3,9 +3,9 @@
 #include "app/DisplayedLines.h"
 #include "app/TForm6.h"
 #include "app/TextFile.h"
-#include "measure/TForm2.h"
 #include "look/Forms.h"
 #include "look/WindowLook.h"
+#include "measure/TForm2.h"
 #include "platform/HandlerGuard.h"
 #include "platform/HelpEngine.h"
 #include "report/run/RptReportRun.h"
@@ -54,11 +54,17 @@ void TForm1::FormCreate() {
     RptProject1.setProjectFile(QDir::current().absoluteFilePath(RptProject1.projectFile()));
 }
 
-void TForm1::geometr1Click() { showWindow(form2()); }
+void TForm1::geometr1Click() {
+    showWindow(form2());
+}
 
-void TForm1::About1Click() { showWindow(form6()); }
+void TForm1::About1Click() {
+    showWindow(form6());
+}
 
-void TForm1::thten1Click() { ui->Panel3->setVisible(false); }
+void TForm1::thten1Click() {
+    ui->Panel3->setVisible(false);
+}
 
 void TForm1::Button1Click() {
     const auto path = dialogs().openFile(this, OpenDialog1);
@@ -78,9 +84,13 @@ void TForm1::loadText(const QString& path) {
     ui->btRun->setEnabled(true);
 }
 
-void TForm1::N1Click() { showHelpContext(this, QStringLiteral("helpZ.hlp"), 1); }
+void TForm1::N1Click() {
+    showHelpContext(this, QStringLiteral("helpZ.hlp"), 1);
+}
 
-void TForm1::btRunClick() { runReport(); }
+void TForm1::btRunClick() {
+    runReport();
+}
 
 void TForm1::runReport(const std::function<void(TRptSystem&)>& prepare) {
     // The rows' copy of the text is kept for the run only.

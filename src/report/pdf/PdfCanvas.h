@@ -27,9 +27,8 @@ class PdfCanvas : private TRptRender {
 public:
     // Positions land on the page through `transform`, in the document's
     // units; by default from the paper's corner.
-    explicit PdfCanvas(PdfDocument& document,
-                       const RptTransform& transform =
-                           RptTransform::preview(PdfDocument::kUnitsPerInch, 100));
+    explicit PdfCanvas(PdfDocument& document, const RptTransform& transform = RptTransform::preview(
+                                                  PdfDocument::kUnitsPerInch, 100));
 
     // Adds page `index` of the stream as a page of the document, on the
     // page's paper (or the header's where the page has none).
@@ -128,7 +127,7 @@ private:
     };
     bool fontDirty_ = true;
     Face* face_ = nullptr;
-    QHash<QString, Face> faces_; // by QFont::key()
+    QHash<QString, Face> faces_;     // by QFont::key()
     QHash<qint64, QImage> pictures_; // decoded, by where their data lies
     std::vector<Run> runs_;
 

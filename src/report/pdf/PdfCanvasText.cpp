@@ -1,8 +1,7 @@
 // The text of the PDF canvas: fonts as the document draws them, glyph runs
 // and their lines.
-#include "report/pdf/PdfCanvas.h"
-
 #include "platform/CodePage.h"
+#include "report/pdf/PdfCanvas.h"
 #include "report/stream/RptCodes.h"
 #include "report/stream/RptColor.h"
 #include "report/stream/RptQtStyle.h"
@@ -13,8 +12,6 @@
 
 namespace zamt {
 namespace {
-
-const auto n = pdfNumber;
 
 // A slanted face made from an upright one leans as FreeType leans it.
 constexpr double kSyntheticSlant = 0.2126;
@@ -105,9 +102,8 @@ double PdfCanvas::layOut(const QString& text) {
             const double advance = i + 1 < positions.size()
                                        ? positions[i + 1].x() - positions[i].x()
                                        : next.font->width(glyphs[i]) * next.size / 1000;
-            next.kerning.push_back(next.size > 0 ? next.font->width(glyphs[i]) -
-                                                       advance * 1000 / next.size
-                                                 : 0);
+            next.kerning.push_back(
+                next.size > 0 ? next.font->width(glyphs[i]) - advance * 1000 / next.size : 0);
         }
         runs_.push_back(std::move(next));
     }
@@ -118,14 +114,14 @@ double PdfCanvas::layOut(const QString& text) {
 // go along the text's direction.
 void PdfCanvas::writeRuns(double a, double b, double c, double d, double e, double f) {
     for (const Run& run : runs_) {
-        const QByteArray font = '/' + run.font->name() + ' ' + n(run.size) + " Tf ";
+        const QByteArray font = '/' + run.font->name() + ' ' + pdfNumber(run.size) + " Tf ";
         content_ += "BT ";
         if (font != textFont_) {
             content_ += font;
             textFont_ = font;
         }
-        content_ += n(a) + ' ' + n(b) + ' ' + n(c) + ' ' + n(d) + ' ' + n(e + run.x * a) + ' ' +
-                    n(f + run.x * b) + " Tm ";
+        content_ += pdfNumber(a) + ' ' + pdfNumber(b) + ' ' + pdfNumber(c) + ' ' + pdfNumber(d) +
+                    ' ' + pdfNumber(e + run.x * a) + ' ' + pdfNumber(f + run.x * b) + " Tm ";
         if (run.kerning.empty()) {
             content_ += glyphString(run.glyphs, 0, run.glyphs.size()) + " Tj ET\n";
             continue;
@@ -137,7 +133,7 @@ void PdfCanvas::writeRuns(double a, double b, double c, double d, double e, doub
             if (kern != 0 || i + 1 == run.glyphs.size()) {
                 content_ += glyphString(run.glyphs, from, i + 1);
                 if (kern != 0 && i + 1 < run.glyphs.size())
-                    content_ += n(kern);
+                    content_ += pdfNumber(kern);
                 from = i + 1;
             }
         }
@@ -149,9 +145,11 @@ void PdfCanvas::writeRuns(double a, double b, double c, double d, double e, doub
 void PdfCanvas::writeLines(double width) {
     const double t = face_->lineThickness;
     if (font_.underline)
-        content_ += "0 " + n(face_->underlineAt - t / 2) + ' ' + n(width) + ' ' + n(t) + " re f\n";
+        content_ += "0 " + pdfNumber(face_->underlineAt - t / 2) + ' ' + pdfNumber(width) + ' ' +
+                    pdfNumber(t) + " re f\n";
     if (font_.strikeOut)
-        content_ += "0 " + n(face_->strikeOutAt - t / 2) + ' ' + n(width) + ' ' + n(t) + " re f\n";
+        content_ += "0 " + pdfNumber(face_->strikeOutAt - t / 2) + ' ' + pdfNumber(width) + ' ' +
+                    pdfNumber(t) + " re f\n";
 }
 
 void PdfCanvas::text(const RptText& text) {
@@ -179,21 +177,22 @@ void PdfCanvas::text(const RptText& text) {
     content_ += "q\n";
     if (clipped) {
         const QRect clip = rptDeviceRect(text.clip, transform_);
-        content_ += n(clip.x()) + ' ' + n(clip.y()) + ' ' + n(clip.width()) + ' ' +
-                    n(clip.height()) + " re W n\n";
+        content_ += pdfNumber(clip.x()) + ' ' + pdfNumber(clip.y()) + ' ' +
+                    pdfNumber(clip.width()) + ' ' + pdfNumber(clip.height()) + " re W n\n";
     }
     // The text's coordinates: its origin at the position, x along the
     // text's direction (turned counter-clockwise on paper), y upwards.
     const double angle = -font_.rotation * M_PI / 180;
     const double cosine = std::cos(angle), sine = std::sin(angle);
-    content_ += n(cosine) + ' ' + n(sine) + ' ' + n(sine) + ' ' + n(-cosine) + ' ' + n(at.x()) +
-                ' ' + n(at.y()) + " cm\n";
+    content_ += pdfNumber(cosine) + ' ' + pdfNumber(sine) + ' ' + pdfNumber(sine) + ' ' +
+                pdfNumber(-cosine) + ' ' + pdfNumber(at.x()) + ' ' + pdfNumber(at.y()) + " cm\n";
     if (face_->syntheticBold)
-        content_ += pdfColor(rptColor(font_.color)) + " RG " + n(face_->size / 30) + " w 2 Tr\n";
+        content_ +=
+            pdfColor(rptColor(font_.color)) + " RG " + pdfNumber(face_->size / 30) + " w 2 Tr\n";
     const double slant = face_->syntheticItalic ? kSyntheticSlant : 0;
     textFont_.clear();
     writeRuns(1, 0, slant, 1, dx, 0);
-    content_ += "1 0 0 1 " + n(dx) + " 0 cm\n";
+    content_ += "1 0 0 1 " + pdfNumber(dx) + " 0 cm\n";
     writeLines(width);
     content_ += "Q\n";
     resetTrackedState();

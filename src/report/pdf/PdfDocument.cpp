@@ -51,8 +51,8 @@ void PdfDocument::addPage(double widthInches, double heightInches, const QByteAr
     const QByteArray scale = pdfNumber(kPointsPerInch / kUnitsPerInch);
     out_.stream(contents, "", scale + " 0 0 -" + scale + " 0 " + height + " cm\n" + content);
     out_.object(page, "<< /Type /Page /Parent " + ref(PdfOutput::kPages) + " /MediaBox [0 0 " +
-                          width + ' ' + height + "] /Resources " + ref(resources_) +
-                          " /Contents " + ref(contents) + " >>");
+                          width + ' ' + height + "] /Resources " + ref(resources_) + " /Contents " +
+                          ref(contents) + " >>");
     pages_.push_back(page);
 }
 
@@ -150,8 +150,7 @@ void PdfDocument::finish(const QString& title) {
         kids += ref(page) + ' ';
     out_.object(PdfOutput::kPages, "<< /Type /Pages /Kids [" + kids + "] /Count " +
                                        QByteArray::number(qsizetype(pages_.size())) + " >>");
-    out_.object(PdfOutput::kCatalog,
-                "<< /Type /Catalog /Pages " + ref(PdfOutput::kPages) + " >>");
+    out_.object(PdfOutput::kCatalog, "<< /Type /Catalog /Pages " + ref(PdfOutput::kPages) + " >>");
     const int info = out_.reserve();
     out_.object(info, "<< /Title " + textString(title) + " /Creator (zamt05) /Producer (zamt05)" +
                           " /CreationDate (D:" +

@@ -15,12 +15,13 @@ QByteArray hex16(uint32_t value) {
 // The font's name as readers show it, without blanks: "DejaVuSansMono".
 QByteArray postScriptName(const QRawFont& raw) {
     QString name = raw.familyName();
-    if (const QString style = raw.styleName(); !style.isEmpty() && style != "Regular" &&
-                                               style != "Book")
+    if (const QString style = raw.styleName();
+        !style.isEmpty() && style != "Regular" && style != "Book")
         name += '-' + style;
     QByteArray ascii;
     for (QChar c : name)
-        if (c.unicode() > 32 && c.unicode() < 127 && !QByteArrayView("()<>[]{}/%#").contains(char(c.unicode())))
+        if (c.unicode() > 32 && c.unicode() < 127 &&
+            !QByteArrayView("()<>[]{}/%#").contains(char(c.unicode())))
             ascii += char(c.unicode());
     return ascii.isEmpty() ? "Font" : ascii;
 }
@@ -104,8 +105,8 @@ QByteArray PdfFont::fontProgram(QByteArray& subtype, QByteArray& fileKey) const 
             used.resize(entry.first + 1);
         used[entry.first] = true;
     }
-    const QByteArray subset = pdfTrueTypeSubset(
-        [this](const char* tag) { return raw_.fontTable(tag); }, std::move(used));
+    const QByteArray subset =
+        pdfTrueTypeSubset([this](const char* tag) { return raw_.fontTable(tag); }, std::move(used));
     if (!subset.isEmpty()) {
         subtype = "/CIDFontType2";
         fileKey = "/FontFile2";
@@ -146,21 +147,24 @@ void PdfFont::write(PdfOutput& out, int index) const {
     const double ascent = raw_.ascent() * scale, descent = raw_.descent() * scale;
     const int flags = 4 | (raw_.style() != QFont::StyleNormal ? 64 : 0);
     const QByteArray head = raw_.fontTable("head");
-    QByteArray box = "[0 " + pdfNumber(std::round(-descent)) + " 1000 " +
-                     pdfNumber(std::round(ascent)) + ']';
+    QByteArray box =
+        "[0 " + pdfNumber(std::round(-descent)) + " 1000 " + pdfNumber(std::round(ascent)) + ']';
     if (head.size() >= 54) {
-        auto at = [&](int offset) { return int16_t(uint8_t(head[offset]) << 8 | uint8_t(head[offset + 1])); };
+        auto at = [&](int offset) {
+            return int16_t(uint8_t(head[offset]) << 8 | uint8_t(head[offset + 1]));
+        };
         const double unit = 1000.0 / std::max<int>(16, uint16_t(at(18)));
-        box = '[' + pdfNumber(std::round(at(36) * unit)) + ' ' + pdfNumber(std::round(at(38) * unit)) +
-              ' ' + pdfNumber(std::round(at(40) * unit)) + ' ' + pdfNumber(std::round(at(42) * unit)) + ']';
+        box = '[' + pdfNumber(std::round(at(36) * unit)) + ' ' +
+              pdfNumber(std::round(at(38) * unit)) + ' ' + pdfNumber(std::round(at(40) * unit)) +
+              ' ' + pdfNumber(std::round(at(42) * unit)) + ']';
     }
     out.object(descriptor,
                "<< /Type /FontDescriptor /FontName " + fontName + " /Flags " +
-                   QByteArray::number(flags) + " /FontBBox " + box +
-                   " /ItalicAngle 0 /Ascent " +
+                   QByteArray::number(flags) + " /FontBBox " + box + " /ItalicAngle 0 /Ascent " +
                    pdfNumber(std::round(ascent)) + " /Descent " + pdfNumber(std::round(-descent)) +
-                   " /CapHeight " + pdfNumber(std::round(raw_.capHeight() * scale)) +
-                   " /StemV 80" + (data.isEmpty() ? QByteArray() : ' ' + fileKey + ' ' + QByteArray::number(program) + " 0 R") +
+                   " /CapHeight " + pdfNumber(std::round(raw_.capHeight() * scale)) + " /StemV 80" +
+                   (data.isEmpty() ? QByteArray()
+                                   : ' ' + fileKey + ' ' + QByteArray::number(program) + " 0 R") +
                    " >>");
     out.stream(program,
                fileKey == "/FontFile3" ? QByteArray("/Subtype /CIDFontType0C")

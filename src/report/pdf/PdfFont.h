@@ -44,10 +44,10 @@ private:
     QRawFont raw_;
     QByteArray name_;
     int object_;
-    std::vector<Glyph> glyphs_;           // by character
-    std::vector<bool> looked_;            // which characters glyphs_ knows
-    std::map<quint32, double> widths_;    // by glyph
-    std::map<quint32, QString> used_;     // glyph -> the characters it shows
+    std::vector<Glyph> glyphs_;        // by character
+    std::vector<bool> looked_;         // which characters glyphs_ knows
+    std::map<quint32, double> widths_; // by glyph
+    std::map<quint32, QString> used_;  // glyph -> the characters it shows
 };
 
 } // namespace zamt

@@ -54,8 +54,8 @@ std::vector<uint32_t> glyphOffsets(const QByteArray& loca, bool longOffsets, int
 // Marks the parts of a composite glyph, and the parts of those.
 void markComponents(const QByteArray& glyf, const std::vector<uint32_t>& offsets,
                     std::vector<bool>& used) {
-    constexpr uint16_t WordArgs = 0x0001, Scale = 0x0008, MoreComponents = 0x0020,
-                       XYScale = 0x0040, TwoByTwo = 0x0080;
+    constexpr uint16_t WordArgs = 0x0001, Scale = 0x0008, MoreComponents = 0x0020, XYScale = 0x0040,
+                       TwoByTwo = 0x0080;
     std::vector<int> pending;
     for (size_t glyph = 0; glyph < used.size(); ++glyph)
         if (used[glyph])
@@ -151,8 +151,8 @@ QByteArray pdfTrueTypeSubset(const PdfFontTable& table, std::vector<bool> used) 
     head[51] = 1;
     set32(head, 8, 0); // the font's checksum, set once assembled
 
-    std::vector<Table> tables{{{'h', 'e', 'a', 'd'}, head}, {{'h', 'h', 'e', 'a'}, hhea},
-                              {{'m', 'a', 'x', 'p'}, maxp}, {{'h', 'm', 't', 'x'}, hmtx},
+    std::vector<Table> tables{{{'h', 'e', 'a', 'd'}, head},    {{'h', 'h', 'e', 'a'}, hhea},
+                              {{'m', 'a', 'x', 'p'}, maxp},    {{'h', 'm', 't', 'x'}, hmtx},
                               {{'l', 'o', 'c', 'a'}, newLoca}, {{'g', 'l', 'y', 'f'}, glyphs}};
     for (const char* hinting : {"cvt ", "fpgm", "prep"})
         if (QByteArray data = table(hinting); !data.isEmpty())

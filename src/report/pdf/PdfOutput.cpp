@@ -35,16 +35,16 @@ void PdfOutput::stream(int number, const QByteArray& dictionary, const QByteArra
     // qCompress puts the length in front of the zlib stream Flate reads.
     const QByteArray packed = qCompress(data, kCompression).mid(4);
     offsets_[number] = written_;
-    write(QByteArray::number(number) + " 0 obj\n<<" + dictionary + " /Filter /FlateDecode /Length " +
-          QByteArray::number(packed.size()) + ">>\nstream\n");
+    write(QByteArray::number(number) + " 0 obj\n<<" + dictionary +
+          " /Filter /FlateDecode /Length " + QByteArray::number(packed.size()) + ">>\nstream\n");
     write(packed);
     write("\nendstream\nendobj\n");
 }
 
 void PdfOutput::finish(int info) {
     const qint64 table = written_;
-    QByteArray xref = "xref\n0 " + QByteArray::number(qsizetype(offsets_.size())) +
-                      "\n0000000000 65535 f \n";
+    QByteArray xref =
+        "xref\n0 " + QByteArray::number(qsizetype(offsets_.size())) + "\n0000000000 65535 f \n";
     for (size_t i = 1; i < offsets_.size(); ++i)
         xref += QByteArray::number(offsets_[i]).rightJustified(10, '0') + " 00000 n \n";
     xref += "trailer\n<< /Size " + QByteArray::number(qsizetype(offsets_.size())) + " /Root " +

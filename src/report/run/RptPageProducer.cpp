@@ -110,7 +110,8 @@ void RptPageProducer::drawBand(const RptBand& band, double top) {
                    rptExpandPageNotation(text->text), text->align);
         } else if (const auto* data = std::get_if<RptDataText>(&item)) {
             // Only the detail band's own data view has a current row.
-            const bool current = rows_ && report_.detail && data->dataView == report_.detail->dataView;
+            const bool current =
+                rows_ && report_.detail && data->dataView == report_.detail->dataView;
             const std::string_view value =
                 current ? std::string_view(rows_->text(rows_->fieldIndex(data->field))) : "";
             w.setFont(streamFont(data->font));

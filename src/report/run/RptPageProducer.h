@@ -35,8 +35,8 @@ private:
     const RptProjectModel& project_;
     TRptStreamWriter* writer_ = nullptr;
     RptDataViewCursor* rows_ = nullptr;
-    double top_ = 0;       // where the next band goes
-    double footerTop_ = 0; // where the page footer begins
+    double top_ = 0;                                              // where the next band goes
+    double footerTop_ = 0;                                        // where the page footer begins
     std::unordered_map<const RptItemFont*, RptFont> streamFonts_; // of the report's items
 };
 

@@ -1,8 +1,8 @@
 #include "report/stream/TRptRenderCanvas.h"
 
 #include "platform/CodePage.h"
-#include "report/stream/RptColor.h"
 #include "report/stream/RptCodes.h"
+#include "report/stream/RptColor.h"
 #include "report/stream/RptQtStyle.h"
 
 #include <QFontMetricsF>

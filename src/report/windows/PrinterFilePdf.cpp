@@ -15,10 +15,12 @@ namespace zamt {
 namespace {
 
 RptTransform printerTransform(const QPrinter& printer, const RptStreamHeader& header) {
-    RptTransform transform = RptTransform::printer(
-        PdfDocument::kUnitsPerInch, PdfDocument::kUnitsPerInch, header.marginLeft, header.marginTop);
+    RptTransform transform =
+        RptTransform::printer(PdfDocument::kUnitsPerInch, PdfDocument::kUnitsPerInch,
+                              header.marginLeft, header.marginTop);
     if (!printer.fullPage()) {
-        const QPoint origin = printer.pageLayout().paintRectPixels(PdfDocument::kUnitsPerInch).topLeft();
+        const QPoint origin =
+            printer.pageLayout().paintRectPixels(PdfDocument::kUnitsPerInch).topLeft();
         transform.offsetX = origin.x();
         transform.offsetY = origin.y();
     }
@@ -57,9 +59,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<PrinterPages> printerFilePages(TRptPrinterDevice& device,
-                                               const RptStreamHeader& header,
-                                               FileReplacement& file) {
+std::unique_ptr<PrinterPages>
+printerFilePages(TRptPrinterDevice& device, const RptStreamHeader& header, FileReplacement& file) {
     return std::make_unique<PdfFilePages>(*device.printer(), header, file);
 }
 

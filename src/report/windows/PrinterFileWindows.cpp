@@ -26,8 +26,7 @@ bool complete(const QString& output) {
 
 class DriverFilePages : public PainterPages {
 public:
-    DriverFilePages(TRptPrinterDevice& device, const RptStreamHeader& header,
-                    FileReplacement& file)
+    DriverFilePages(TRptPrinterDevice& device, const RptStreamHeader& header, FileReplacement& file)
         : PainterPages(device, header), file_(file) {}
 
     void finish() override {
@@ -46,9 +45,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<PrinterPages> printerFilePages(TRptPrinterDevice& device,
-                                               const RptStreamHeader& header,
-                                               FileReplacement& file) {
+std::unique_ptr<PrinterPages>
+printerFilePages(TRptPrinterDevice& device, const RptStreamHeader& header, FileReplacement& file) {
     // The printer writes its output by name into the file that replaces
     // the target once complete.
     device.printer()->setOutputFileName(file.writePath());

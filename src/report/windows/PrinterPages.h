@@ -37,8 +37,7 @@ std::unique_ptr<PrinterPages> printerPages(TRptPrinterDevice& device,
                                            const RptStreamHeader& header);
 // The printer's output into the file, opened, which replaces its target
 // once the job is complete.
-std::unique_ptr<PrinterPages> printerFilePages(TRptPrinterDevice& device,
-                                               const RptStreamHeader& header,
-                                               FileReplacement& file);
+std::unique_ptr<PrinterPages>
+printerFilePages(TRptPrinterDevice& device, const RptStreamHeader& header, FileReplacement& file);
 
 } // namespace zamt

@@ -42,8 +42,8 @@ QImage printedPdf(const QByteArray& stream, const QString& pdf) {
     QProcess poppler;
     poppler.start("pdftoppm", {"-r", QString::number(kDpi), "-aaVector", "no", "-singlefile", pdf});
     poppler.waitForFinished(30000);
-    return QImage::fromData(poppler.readAllStandardOutput(), "PPM").convertToFormat(
-        QImage::Format_RGB32);
+    return QImage::fromData(poppler.readAllStandardOutput(), "PPM")
+        .convertToFormat(QImage::Format_RGB32);
 }
 
 bool inked(const QImage& image, int x, int y) {
@@ -73,7 +73,7 @@ int unmatched(const QImage& a, const QImage& b, int reach, int& ink) {
 struct Case {
     const char* name;
     std::function<void(TRptStreamWriter&)> draw;
-    int reach = 3; // how far a pixel's match may be; a hatch's phase may differ by more
+    int reach = 3;          // how far a pixel's match may be; a hatch's phase may differ by more
     const char* reads = ""; // what pdftotext reads of the page
 };
 
@@ -90,14 +90,17 @@ RptGraphic checkerBitmap() {
 }
 
 const Case kCases[] = {
-    {"rows", [](TRptStreamWriter& w) {
+    {"rows",
+     [](TRptStreamWriter& w) {
          w.setFontName("DejaVu Sans Mono");
          w.setFontSize(12);
          w.text(1, 1, toCp1251(QStringLiteral("Паспорт участка 1234.5")));
          w.text(4.25, 1.5, "centred", RptAlign::Center);
          w.text(7.5, 2, "to the right", RptAlign::Right);
-     }, 3, "Паспорт участка 1234.5"},
-    {"styles", [](TRptStreamWriter& w) {
+     },
+     3, "Паспорт участка 1234.5"},
+    {"styles",
+     [](TRptStreamWriter& w) {
          w.setFontName("Liberation Serif");
          w.setFontSize(20);
          w.setBold(true);
@@ -112,13 +115,15 @@ const Case kCases[] = {
          w.setStrikeOut(true);
          w.text(1, 2.5, "Struck out");
      }},
-    {"made-up slant", [](TRptStreamWriter& w) {
+    {"made-up slant",
+     [](TRptStreamWriter& w) {
          w.setFontName("DejaVu Math TeX Gyre"); // an upright face only
          w.setFontSize(20);
          w.setItalic(true);
          w.text(1, 1, "abc");
      }},
-    {"turned and clipped", [](TRptStreamWriter& w) {
+    {"turned and clipped",
+     [](TRptStreamWriter& w) {
          w.setFontName("DejaVu Sans");
          w.setFontSize(16);
          w.setFontRotation(90);
@@ -126,17 +131,22 @@ const Case kCases[] = {
          w.setFontRotation(0);
          w.textClipped({1, 4.5, 2.5, 5}, 1, 4.9, "clipped at the frame edge");
      }},
-    {"a face without the letters", [](TRptStreamWriter& w) {
+    {"a face without the letters",
+     [](TRptStreamWriter& w) {
          w.setFontName("DejaVu Math TeX Gyre"); // has no Cyrillic
          w.setFontSize(16);
          w.text(1, 1, toCp1251(QStringLiteral("Кириллица abc")));
-     }, 3, "Кириллица abc"},
-    {"a face in the compact format", [](TRptStreamWriter& w) {
+     },
+     3, "Кириллица abc"},
+    {"a face in the compact format",
+     [](TRptStreamWriter& w) {
          w.setFontName("Nimbus Sans");
          w.setFontSize(16);
          w.text(1, 1, toCp1251(QStringLiteral("Nimbus Кириллица")));
-     }, 3, "Nimbus Кириллица"},
-    {"shapes", [](TRptStreamWriter& w) {
+     },
+     3, "Nimbus Кириллица"},
+    {"shapes",
+     [](TRptStreamWriter& w) {
          w.setPenWidth(0.02);
          w.setBrushColor(0x00FF00);
          w.rectangle({1, 1, 3, 2});
@@ -153,7 +163,8 @@ const Case kCases[] = {
          w.chord({{3.5, 9, 5.5, 10.5}, {5.5, 10}, {3.5, 9}});
          w.pie({{6, 9, 8, 10.5}, {8, 9.75}, {7, 9}});
      }},
-    {"fills", [](TRptStreamWriter& w) {
+    {"fills",
+     [](TRptStreamWriter& w) {
          w.setBrushColor(0x0000FF);
          w.fillRect({1, 1, 2, 2});
          w.setPenStyle(5);
@@ -162,13 +173,15 @@ const Case kCases[] = {
          w.drawPicture(checkerBitmap(), 6, 1);
          w.stretchPicture(checkerBitmap(), {1, 4, 3, 6});
      }},
-    {"hatches", [](TRptStreamWriter& w) {
+    {"hatches",
+     [](TRptStreamWriter& w) {
          w.setBrushColor(0);
          for (int style = 2; style <= 7; ++style) {
              w.setBrushStyle(style);
              w.rectangle({float(style - 1), 1, float(style - 0.2), 2});
          }
-     }, 12},
+     },
+     12},
 };
 
 class PdfLooks : public testing::TestWithParam<Case> {
@@ -197,7 +210,8 @@ TEST_P(PdfLooks, AsTheCanvasPaintsIt) {
     QProcess poppler;
     poppler.start("pdftotext", {dir.file("look.pdf"), "-"});
     poppler.waitForFinished(30000);
-    EXPECT_TRUE(QString::fromUtf8(poppler.readAllStandardOutput()).contains(QString::fromUtf8(GetParam().reads)));
+    EXPECT_TRUE(QString::fromUtf8(poppler.readAllStandardOutput())
+                    .contains(QString::fromUtf8(GetParam().reads)));
     if (HasFailure()) {
         const QString kept = QDir::temp().filePath("pdf-looks-") + QString::number(canvasInk);
         canvas.save(kept + "-canvas.png");

@@ -27,8 +27,9 @@ TEST(PdfText, StringsAndNumbersAreWrittenAsReadersReadThem) {
     const struct {
         double value;
         const char* written;
-    } numbers[] = {{2, "2"},         {-0.0, "0"},     {0.5, "0.5"},   {1.23456, "1.235"},
-                   {-0.0004, "0"}, {1e20, "100000000000000000000"}, {NAN, "0"}, {INFINITY, "0"}};
+    } numbers[] = {{2, "2"},           {-0.0, "0"},    {0.5, "0.5"},
+                   {1.23456, "1.235"}, {-0.0004, "0"}, {1e20, "100000000000000000000"},
+                   {NAN, "0"},         {INFINITY, "0"}};
     for (const auto& n : numbers)
         EXPECT_EQ(pdfNumber(n.value), n.written) << n.value;
 }
@@ -63,7 +64,8 @@ quint32 firstPart(const QRawFont& raw, quint32 glyph) {
         return longOffsets ? read32(loca, g * 4)
                            : (quint32(uchar(loca[g * 2])) << 8 | uchar(loca[g * 2 + 1])) * 2;
     };
-    const QByteArray outline = raw.fontTable("glyf").mid(offset(glyph), offset(glyph + 1) - offset(glyph));
+    const QByteArray outline =
+        raw.fontTable("glyf").mid(offset(glyph), offset(glyph + 1) - offset(glyph));
     if (outline.size() < 14 || qint16(uchar(outline[0]) << 8 | uchar(outline[1])) >= 0)
         return 0;
     return quint32(uchar(outline[12])) << 8 | uchar(outline[13]);
