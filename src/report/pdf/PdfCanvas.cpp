@@ -52,11 +52,7 @@ void PdfCanvas::addBlankPage(const RptStreamHeader& header) {
 
 void PdfCanvas::beginPage(const RptPageInfo& page) {
     page_ = page;
-    // Each page brings its whole state; start it from the defaults.
-    font_ = RptFont();
-    pen_ = RptPen();
-    brush_ = RptBrush();
-    fontDirty_ = true;
+    resetState();
     position_ = transform_.point(0, 0);
     resetTrackedState();
 }
@@ -65,94 +61,6 @@ void PdfCanvas::resetTrackedState() {
     fill_.clear();
     stroke_.clear();
     textFont_.clear();
-}
-
-// ---------------------------------------------------------------- state
-
-void PdfCanvas::setFont(const RptFont& font) {
-    font_ = font;
-    fontChanged();
-}
-void PdfCanvas::setFontName(const std::string& name) {
-    font_.name = name;
-    fontChanged();
-}
-void PdfCanvas::setFontColor(int32_t color) {
-    font_.color = color;
-}
-void PdfCanvas::setFontPitch(uint8_t pitch) {
-    font_.pitch = pitch;
-    fontChanged();
-}
-void PdfCanvas::setFontHeight(float height, float height2) {
-    font_.height = height;
-    font_.height2 = height2;
-    fontChanged();
-}
-void PdfCanvas::setBold(bool on) {
-    font_.bold = on;
-    fontChanged();
-}
-void PdfCanvas::setUnderline(bool on) {
-    font_.underline = on;
-    fontChanged();
-}
-void PdfCanvas::setItalic(bool on) {
-    font_.italic = on;
-    fontChanged();
-}
-void PdfCanvas::setStrikeOut(bool on) {
-    font_.strikeOut = on;
-    fontChanged();
-}
-void PdfCanvas::setSuperscript(bool on) {
-    font_.superscript = on;
-    fontChanged();
-}
-void PdfCanvas::setSubscript(bool on) {
-    font_.subscript = on;
-    fontChanged();
-}
-void PdfCanvas::setFontRotation(int16_t degrees) {
-    font_.rotation = degrees;
-}
-void PdfCanvas::setPen(const RptPen& pen) {
-    pen_ = pen;
-}
-void PdfCanvas::setPenColor(int32_t color) {
-    pen_.color = color;
-}
-void PdfCanvas::setPenMode(uint8_t mode) {
-    pen_.mode = mode;
-}
-void PdfCanvas::setPenStyle(uint8_t style) {
-    pen_.style = style;
-}
-void PdfCanvas::setPenWidth(float width) {
-    pen_.width = width;
-}
-void PdfCanvas::setBrush(const RptBrush& brush) {
-    brush_ = brush;
-}
-void PdfCanvas::setBrushColor(int32_t color) {
-    brush_.color = color;
-    brush_.bitmap.reset();
-}
-void PdfCanvas::setBrushStyle(uint8_t style) {
-    brush_.style = style;
-}
-void PdfCanvas::setBrushBitmap(const std::optional<RptGraphic>& bitmap) {
-    brush_.bitmap = bitmap;
-}
-
-// A picture drawn again is decoded once.
-QImage PdfCanvas::picture(const RptGraphic& graphic) {
-    if (graphic.dataPosition < 0)
-        return rptDecodeGraphic(graphic);
-    auto it = pictures_.constFind(graphic.dataPosition);
-    if (it == pictures_.constEnd())
-        it = pictures_.insert(graphic.dataPosition, rptDecodeGraphic(graphic));
-    return it.value();
 }
 
 // ---------------------------------------------------------------- paths

@@ -9,7 +9,7 @@
 // character.
 #include "report/pdf/PdfDocument.h"
 #include "report/stream/RptTransform.h"
-#include "report/stream/TRptRender.h"
+#include "report/stream/TRptRenderState.h"
 
 #include <QBrush>
 #include <QFont>
@@ -23,7 +23,7 @@ namespace zamt {
 
 class TRptStreamReader;
 
-class PdfCanvas : private TRptRender {
+class PdfCanvas : private TRptRenderState {
 public:
     // Positions land on the page through `transform`, in the document's
     // units; by default from the paper's corner.
@@ -59,29 +59,6 @@ private:
                            float height) override;
     void text(const RptText& text) override;
 
-    void setFont(const RptFont& font) override;
-    void setFontName(const std::string& name) override;
-    void setFontColor(int32_t color) override;
-    void setFontPitch(uint8_t pitch) override;
-    void setFontHeight(float height, float height2) override;
-    void setBold(bool on) override;
-    void setUnderline(bool on) override;
-    void setItalic(bool on) override;
-    void setStrikeOut(bool on) override;
-    void setSuperscript(bool on) override;
-    void setSubscript(bool on) override;
-    void setFontRotation(int16_t degrees) override;
-
-    void setPen(const RptPen& pen) override;
-    void setPenColor(int32_t color) override;
-    void setPenMode(uint8_t mode) override;
-    void setPenStyle(uint8_t style) override;
-    void setPenWidth(float width) override;
-    void setBrush(const RptBrush& brush) override;
-    void setBrushColor(int32_t color) override;
-    void setBrushStyle(uint8_t style) override;
-    void setBrushBitmap(const std::optional<RptGraphic>& bitmap) override;
-
     // A glyph run of one font: the glyphs and, after each, how much less
     // than its width the next one starts (thousandths of the size).
     struct Run {
@@ -92,9 +69,7 @@ private:
         std::vector<double> kerning;
     };
 
-    void fontChanged() { fontDirty_ = true; }
     void useFont();
-    QImage picture(const RptGraphic& graphic);
     double layOut(const QString& text); // fills runs_, gives the width
     void writeRuns(double a, double b, double c, double d, double e, double f);
     void writeLines(double width);
@@ -112,9 +87,6 @@ private:
     RptTransform transform_;
     RptPageInfo page_;
     QByteArray content_;
-    RptFont font_;
-    RptPen pen_;
-    RptBrush brush_;
     QPoint position_;
 
     // A font as the document draws it.
@@ -125,10 +97,8 @@ private:
         bool syntheticBold = false, syntheticItalic = false;
         double underlineAt = 0, strikeOutAt = 0, lineThickness = 0; // above the baseline
     };
-    bool fontDirty_ = true;
     Face* face_ = nullptr;
-    QHash<QString, Face> faces_;     // by QFont::key()
-    QHash<qint64, QImage> pictures_; // decoded, by where their data lies
+    QHash<QString, Face> faces_; // by QFont::key()
     std::vector<Run> runs_;
 
     // What the page's graphics state holds now, to write only changes.

@@ -17,92 +17,11 @@ TRptRenderCanvas::TRptRenderCanvas(QPainter& painter, const RptTransform& transf
 void TRptRenderCanvas::beginPage(const RptPageInfo& page) {
     if (start_ && *start_)
         (*start_)(page, transform_);
-    // Each page brings its whole state; start it from the defaults.
-    font_ = RptFont();
-    pen_ = RptPen();
-    brush_ = RptBrush();
-    fontDirty_ = true;
+    resetState();
     position_ = transform_.point(0, 0);
 }
 
 // ---------------------------------------------------------------- state
-
-void TRptRenderCanvas::setFont(const RptFont& font) {
-    font_ = font;
-    fontDirty_ = true;
-}
-void TRptRenderCanvas::setFontName(const std::string& name) {
-    font_.name = name;
-    fontDirty_ = true;
-}
-void TRptRenderCanvas::setFontColor(int32_t color) {
-    font_.color = color;
-}
-void TRptRenderCanvas::setFontPitch(uint8_t pitch) {
-    font_.pitch = pitch;
-    fontDirty_ = true;
-}
-void TRptRenderCanvas::setFontHeight(float height, float height2) {
-    font_.height = height;
-    font_.height2 = height2;
-    fontDirty_ = true;
-}
-void TRptRenderCanvas::setBold(bool on) {
-    font_.bold = on;
-    fontDirty_ = true;
-}
-void TRptRenderCanvas::setUnderline(bool on) {
-    font_.underline = on;
-    fontDirty_ = true;
-}
-void TRptRenderCanvas::setItalic(bool on) {
-    font_.italic = on;
-    fontDirty_ = true;
-}
-void TRptRenderCanvas::setStrikeOut(bool on) {
-    font_.strikeOut = on;
-    fontDirty_ = true;
-}
-void TRptRenderCanvas::setSuperscript(bool on) {
-    font_.superscript = on;
-    fontDirty_ = true;
-}
-void TRptRenderCanvas::setSubscript(bool on) {
-    font_.subscript = on;
-    fontDirty_ = true;
-}
-void TRptRenderCanvas::setFontRotation(int16_t degrees) {
-    font_.rotation = degrees;
-}
-
-void TRptRenderCanvas::setPen(const RptPen& pen) {
-    pen_ = pen;
-}
-void TRptRenderCanvas::setPenColor(int32_t color) {
-    pen_.color = color;
-}
-void TRptRenderCanvas::setPenMode(uint8_t mode) {
-    pen_.mode = mode;
-}
-void TRptRenderCanvas::setPenStyle(uint8_t style) {
-    pen_.style = style;
-}
-void TRptRenderCanvas::setPenWidth(float width) {
-    pen_.width = width;
-}
-void TRptRenderCanvas::setBrush(const RptBrush& brush) {
-    brush_ = brush;
-}
-void TRptRenderCanvas::setBrushColor(int32_t color) {
-    brush_.color = color;
-    brush_.bitmap.reset();
-}
-void TRptRenderCanvas::setBrushStyle(uint8_t style) {
-    brush_.style = style;
-}
-void TRptRenderCanvas::setBrushBitmap(const std::optional<RptGraphic>& bitmap) {
-    brush_.bitmap = bitmap;
-}
 
 QFont TRptRenderCanvas::currentFont() {
     if (fontDirty_) {
@@ -113,7 +32,7 @@ QFont TRptRenderCanvas::currentFont() {
 }
 
 QBrush TRptRenderCanvas::makeBrush() {
-    return rptQBrush(brush_, brush_.bitmap ? image(*brush_.bitmap) : QImage());
+    return rptQBrush(brush_, brush_.bitmap ? picture(*brush_.bitmap) : QImage());
 }
 
 void TRptRenderCanvas::prepare(Tool tool) {
@@ -124,17 +43,6 @@ void TRptRenderCanvas::prepare(Tool tool) {
 
 QRect TRptRenderCanvas::deviceRect(const RptRect& rect) const {
     return rptDeviceRect(rect, transform_);
-}
-
-QImage TRptRenderCanvas::image(const RptGraphic& graphic) {
-    if (graphic.dataPosition >= 0) {
-        if (const auto it = pictures_.constFind(graphic.dataPosition); it != pictures_.constEnd())
-            return it.value();
-    }
-    const QImage decoded = rptDecodeGraphic(graphic);
-    if (graphic.dataPosition >= 0)
-        pictures_.insert(graphic.dataPosition, decoded);
-    return decoded;
 }
 
 // ---------------------------------------------------------------- drawing
@@ -226,7 +134,7 @@ void TRptRenderCanvas::drawCurve(const RptArc& arc, int kind) {
 }
 
 void TRptRenderCanvas::drawPicture(const RptGraphic& picture, RptPoint at) {
-    const QImage img = image(picture);
+    const QImage img = this->picture(picture);
     if (img.isNull())
         return;
     painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -234,7 +142,7 @@ void TRptRenderCanvas::drawPicture(const RptGraphic& picture, RptPoint at) {
 }
 
 void TRptRenderCanvas::stretchPicture(const RptGraphic& picture, const RptRect& rect) {
-    const QImage img = image(picture);
+    const QImage img = this->picture(picture);
     if (img.isNull())
         return;
     painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);

@@ -12,7 +12,7 @@
 // factors do not change the drawing; text is always drawn transparently.
 #include "report/stream/RptPaintPage.h"
 #include "report/stream/RptTransform.h"
-#include "report/stream/TRptRender.h"
+#include "report/stream/TRptRenderState.h"
 
 #include <QFont>
 #include <QHash>
@@ -21,7 +21,7 @@
 
 namespace zamt {
 
-class TRptRenderCanvas : private TRptRender {
+class TRptRenderCanvas : private TRptRenderState {
 public:
     TRptRenderCanvas(QPainter& painter, const RptTransform& transform);
 
@@ -48,28 +48,6 @@ private:
                            float height) override;
     void text(const RptText& text) override;
 
-    void setFont(const RptFont& font) override;
-    void setFontName(const std::string& name) override;
-    void setFontColor(int32_t color) override;
-    void setFontPitch(uint8_t pitch) override;
-    void setFontHeight(float height, float height2) override;
-    void setBold(bool on) override;
-    void setUnderline(bool on) override;
-    void setItalic(bool on) override;
-    void setStrikeOut(bool on) override;
-    void setSuperscript(bool on) override;
-    void setSubscript(bool on) override;
-    void setFontRotation(int16_t degrees) override;
-
-    void setPen(const RptPen& pen) override;
-    void setPenColor(int32_t color) override;
-    void setPenMode(uint8_t mode) override;
-    void setPenStyle(uint8_t style) override;
-    void setPenWidth(float width) override;
-    void setBrush(const RptBrush& brush) override;
-    void setBrushColor(int32_t color) override;
-    void setBrushStyle(uint8_t style) override;
-    void setBrushBitmap(const std::optional<RptGraphic>& bitmap) override;
     void setFrameMode(uint8_t mode) override { frameMode_ = mode; }
 
     enum class Tool { Pen, PenAndBrush };
@@ -79,20 +57,14 @@ private:
     void prepare(Tool tool);
     QBrush makeBrush();
     QRect deviceRect(const RptRect& rect) const;
-    QImage image(const RptGraphic& graphic);
     void drawCurve(const RptArc& arc, int kind);
 
     QPainter* painter_;
     RptTransform transform_;
     const RptPageStart* start_ = nullptr; // while rptPaintPage paints a page
-    RptFont font_;
-    RptPen pen_;
-    RptBrush brush_;
-    bool fontDirty_ = true;
     QFont qfont_;
     QPoint position_;
     uint8_t frameMode_ = 0;
-    QHash<qint64, QImage> pictures_; // decoded, by where their data lies
 };
 
 } // namespace zamt
